@@ -1,0 +1,40 @@
+# Two commands do everything on a fresh Debian machine:
+#   make run    build and start the viewer (on a virtual display when there is none)
+#   make test   build everything and run every test, native and under Wine
+
+NATIVE_DIR := build/native
+WIN_DIR    := build/win
+EXE        := $(WIN_DIR)/MirloViewer.exe
+STRIPREAD  := $(NATIVE_DIR)/tools/stripread/stripread
+JOBS       := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build native win test test-native test-e2e run clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps native win
+
+native:
+	cmake -S . -B $(NATIVE_DIR) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(NATIVE_DIR) -j $(JOBS)
+
+win:
+	cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(WIN_DIR) -j $(JOBS)
+
+test: build test-native test-e2e
+
+test-native:
+	ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)
+
+test-e2e:
+	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh
+
+run: build
+	@scripts/run-viewer.sh $(EXE) $(STRIPREAD)
+
+clean:
+	rm -rf build

@@ -1,0 +1,61 @@
+#include "app/form1.h"
+
+#include "app/error_box.h"
+#include "app/popup_menu.h"
+
+namespace mirlo {
+
+TForm1::TForm1(Desktop& desk) : desk_(desk) { desk_.CreatePopupMenu(PopupMenu1Entries()); }
+
+template <typename Handler>
+void TForm1::Guarded(Handler&& handler) {
+  // The rest of the handler is skipped and the message loop goes on.
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowErrorBox(desk_, e.what());
+  } catch (...) {
+    ShowErrorBox(desk_, "");
+  }
+}
+
+void TForm1::Create() {
+  Guarded([this] { FormCreate(); });
+}
+
+void TForm1::Repaint() { desk_.Repaint(); }
+
+void TForm1::OnPaint() {
+  Guarded([this] { FormPaint(); });
+}
+
+void TForm1::OnMouseDown(MouseButton button, int x, int y) {
+  Guarded([&] { FormMouseDown(button, x, y); });
+}
+
+void TForm1::OnMouseMove(int, int) {
+  Guarded([this] { FormMouseMove(); });
+}
+
+void TForm1::OnMouseUp(MouseButton, int, int) {
+  Guarded([this] { FormMouseUp(); });
+}
+
+void TForm1::OnDoubleClick() {
+  Guarded([this] { FormDblClick(); });
+}
+
+void TForm1::OnMenuCommand(int command) {
+  for (const PopupMenuItem& i : PopupMenu1()) {
+    if (Id(i.item) == command && i.handler != nullptr) {
+      Guarded([&] { (this->*i.handler)(); });
+      return;
+    }
+  }
+}
+
+void TForm1::OnSettingChange(unsigned action) {
+  Guarded([&] { ApplicationEvents1SettingChange(action); });
+}
+
+}  // namespace mirlo

@@ -1,0 +1,27 @@
+#include "app/form1.h"
+#include "app/popup_menu.h"
+#include "monitors/monitor_table.h"
+
+namespace mirlo {
+
+void TForm1::FormCreate() {
+  state_.FrameWidth = 3;
+  if (CountUsableMonitors(desk_) < 1) {
+    desk_.ShowMessageBox("VELTA-9を使用可能な解像度の画面がないので起動できません", "警告",
+                         kMbOk);
+    // The program ends once the message loop takes the request; creation
+    // still runs to its end.
+    desk_.RequestQuit();
+  }
+  state_.DefaultMonitor = IsUsableMonitor(desk_, 0) ? 0 : NextUsableMonitor(desk_, 0);
+  desk_.SetMenuEnabled(Id(MenuItem::N11), CountUsableMonitors(desk_) >= 2);
+  desk_.MakeUndecorated();
+  state_.Closing = false;
+  state_.DragArmed = false;
+  ApplyStartupDisplayState();
+  UpdateBounds();
+  ApplyWindowState();
+  Repaint();
+}
+
+}  // namespace mirlo

@@ -1,0 +1,64 @@
+#include "monitors/monitor_table.h"
+
+namespace mirlo {
+
+namespace {
+
+struct Size {
+  int32_t width, height;
+};
+
+constexpr Size kUsableSizes[] = {
+    {640, 480},   {800, 600},   {1024, 768},  {1280, 768},  {1360, 768},
+    {1280, 1024}, {1600, 1200}, {1440, 900},  {1680, 1050}, {1920, 1200},
+};
+
+bool InTable(Desktop& desk, int index) { return index >= 0 && index < desk.MonitorCount(); }
+
+}  // namespace
+
+int MonitorCount(Desktop& desk) { return desk.MonitorCount(); }
+
+Rect MonitorBounds(Desktop& desk, int index) {
+  return InTable(desk, index) ? desk.MonitorBoundsAt(index) : Rect{};
+}
+
+Rect MonitorWorkArea(Desktop& desk, int index) {
+  return InTable(desk, index) ? desk.MonitorWorkAreaAt(index) : Rect{};
+}
+
+bool IsUsableSize(int32_t width, int32_t height) {
+  for (const Size& s : kUsableSizes) {
+    if (s.width == width && s.height == height) return true;
+  }
+  return false;
+}
+
+bool IsUsableMonitor(Desktop& desk, int index) {
+  if (!InTable(desk, index)) return false;
+  const Rect b = desk.MonitorBoundsAt(index);
+  return IsUsableSize(b.Width(), b.Height());
+}
+
+int CountUsableMonitors(Desktop& desk) {
+  int count = 0;
+  for (int i = 0; i < desk.MonitorCount(); ++i) {
+    if (IsUsableMonitor(desk, i)) ++count;
+  }
+  return count;
+}
+
+int NextUsableMonitor(Desktop& desk, int start) {
+  const int count = desk.MonitorCount();
+  int i = start;
+  // At most one visit per monitor, so a table without usable monitors ends.
+  for (int visited = 0; visited < count; ++visited) {
+    // A stale negative index starts the search at 0 as well.
+    const int64_t next = int64_t(i) + 1;
+    i = (next >= count || next < 0) ? 0 : int(next);
+    if (IsUsableMonitor(desk, i)) return i;
+  }
+  return start;
+}
+
+}  // namespace mirlo

@@ -1,0 +1,268 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/sim/sim_profile.h"
+
+namespace mirlo {
+
+SimMonitor MakeMonitor(int32_t left, int32_t top, int32_t w, int32_t h, int32_t taskbar) {
+  return SimMonitor{Rect{left, top, left + w, top + h}, Rect{left, top, left + w, top + h - taskbar}};
+}
+
+SimDesktop::SimDesktop(std::vector<SimMonitor> monitors) : monitors_(std::move(monitors)) {}
+
+int SimDesktop::MonitorCount() { return static_cast<int>(monitors_.size()); }
+
+Rect SimDesktop::MonitorBoundsAt(int index) { return monitors_.at(index).bounds; }
+
+Rect SimDesktop::MonitorWorkAreaAt(int index) { return monitors_.at(index).work; }
+
+Rect SimDesktop::WindowBounds() { return window_; }
+
+void SimDesktop::SetWindowBounds(int left, int top, int width, int height) {
+  window_ = Rect{left, top, left + width, top + height};
+  log_.push_back("bounds " + std::to_string(left) + " " + std::to_string(top) + " " +
+                 std::to_string(width) + " " + std::to_string(height));
+  ResizeCanvas(width, height);
+}
+
+WindowState SimDesktop::GetWindowState() { return state_; }
+
+int SimDesktop::MonitorOfWindow() const {
+  // The monitor that holds most of the window, as the window system picks it.
+  int best = 0;
+  int64_t bestArea = -1;
+  for (size_t i = 0; i < monitors_.size(); ++i) {
+    const Rect& b = monitors_[i].bounds;
+    const int64_t w = std::max(0, std::min(b.right, window_.right) - std::max(b.left, window_.left));
+    const int64_t h = std::max(0, std::min(b.bottom, window_.bottom) - std::max(b.top, window_.top));
+    if (w * h > bestArea) {
+      bestArea = w * h;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+void SimDesktop::SetWindowState(WindowState state) {
+  log_.push_back(state == WindowState::Maximized ? "state max" : "state normal");
+  if (state == state_) return;
+  if (state == WindowState::Maximized) {
+    restoreBounds_ = window_;
+    window_ = monitors_.empty() ? window_ : monitors_[MonitorOfWindow()].work;
+  } else {
+    window_ = restoreBounds_;
+  }
+  state_ = state;
+  ResizeCanvas(window_.Width(), window_.Height());
+}
+
+void SimDesktop::SetTopmost(bool topmost) {
+  log_.push_back(topmost ? "topmost" : "notopmost");
+  topmost_ = topmost;
+}
+
+void SimDesktop::MakeUndecorated() {
+  log_.push_back("undecorated");
+  undecorated_ = true;
+  visible_ = true;
+}
+
+void SimDesktop::Repaint() {
+  if (events_ == nullptr) return;
+  log_.push_back("repaint");
+  std::fill(canvas_.begin(), canvas_.end(), kButtonFace);
+  ++paintCount_;
+  events_->OnPaint();
+}
+
+void SimDesktop::ResizeCanvas(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == canvasWidth_ && height == canvasHeight_) return;
+  std::vector<Color> next(size_t(width) * size_t(height), kButtonFace);
+  for (int y = 0; y < std::min(height, canvasHeight_); ++y) {
+    for (int x = 0; x < std::min(width, canvasWidth_); ++x) {
+      next[size_t(y) * width + x] = canvas_[size_t(y) * canvasWidth_ + x];
+    }
+  }
+  canvas_.swap(next);
+  canvasWidth_ = width;
+  canvasHeight_ = height;
+}
+
+void SimDesktop::SetPixel(int x, int y, Color c) {
+  if (x < 0 || y < 0 || x >= canvasWidth_ || y >= canvasHeight_) return;
+  canvas_[size_t(y) * canvasWidth_ + x] = c;
+}
+
+Color SimDesktop::PixelAt(int x, int y) const {
+  if (x < 0 || y < 0 || x >= canvasWidth_ || y >= canvasHeight_) {
+    throw std::out_of_range("pixel outside the canvas");
+  }
+  return canvas_[size_t(y) * canvasWidth_ + x];
+}
+
+void SimDesktop::FillRect(const Rect& r, Color c) {
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) SetPixel(x, y, c);
+  }
+}
+
+void SimDesktop::DrawLine(Point from, Point to, Color c) {
+  // Bresenham, end point excluded.
+  int x = from.x, y = from.y;
+  const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+  const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
+  int err = dx + dy;
+  while (!(x == to.x && y == to.y)) {
+    SetPixel(x, y, c);
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+std::vector<Color> SimDesktop::MonitorPicture(int index) const {
+  const Rect b = monitors_.at(index).bounds;
+  std::vector<Color> picture(size_t(b.Width()) * size_t(b.Height()), 0x3A6EA5);
+  if (!visible_) return picture;
+  for (int y = 0; y < canvasHeight_; ++y) {
+    for (int x = 0; x < canvasWidth_; ++x) {
+      const int px = window_.left + x - b.left;
+      const int py = window_.top + y - b.top;
+      if (px < 0 || py < 0 || px >= b.Width() || py >= b.Height()) continue;
+      picture[size_t(py) * b.Width() + px] = canvas_[size_t(y) * canvasWidth_ + x];
+    }
+  }
+  return picture;
+}
+
+void SimDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
+  menu_.clear();
+  menuOrder_.clear();
+  for (const MenuEntry& e : entries) {
+    menu_[e.id] = SimMenuItem{e.parent, e.caption, false, true};
+    menuOrder_.push_back(e.id);
+  }
+}
+
+void SimDesktop::SetMenuChecked(int id, bool checked) { menu_.at(id).checked = checked; }
+bool SimDesktop::IsMenuChecked(int id) { return menu_.at(id).checked; }
+void SimDesktop::SetMenuEnabled(int id, bool enabled) { menu_.at(id).enabled = enabled; }
+bool SimDesktop::IsMenuEnabled(int id) { return menu_.at(id).enabled; }
+void SimDesktop::SetMenuCaption(int id, const std::string& caption) { menu_.at(id).caption = caption; }
+
+bool SimDesktop::SetCapture() {
+  const bool held = captured_;
+  captured_ = true;
+  return held;
+}
+
+void SimDesktop::ReleaseCapture() { captured_ = false; }
+Point SimDesktop::CursorPos() { return cursorPos_; }
+
+void SimDesktop::SetCursorShape(CursorShape shape) { cursor_ = shape; }
+
+std::string SimDesktop::ReadProfileString(const std::string& section, const std::string& key,
+                                          const std::string& fallback, const std::string& path) {
+  const auto it = files_.find(path);
+  if (it == files_.end()) return fallback;
+  std::string value;
+  if (!ProfileRead(it->second, section, key, value)) return fallback;
+  return value;
+}
+
+bool SimDesktop::WriteProfileString(const std::string& section, const std::string& key,
+                                    const std::string& value, const std::string& path) {
+  if (readOnly_[path]) return false;
+  files_[path] = ProfileWrite(files_[path], section, key, value);
+  return true;
+}
+
+void SimDesktop::SetReadOnly(const std::string& path, bool readOnly) { readOnly_[path] = readOnly; }
+
+std::string SimDesktop::ProfileFileText(const std::string& path) const {
+  const auto it = files_.find(path);
+  return it == files_.end() ? std::string() : it->second;
+}
+
+void SimDesktop::SetProfileFileText(const std::string& path, const std::string& text) {
+  files_[path] = text;
+}
+
+bool SimDesktop::ProfileFileExists(const std::string& path) const { return files_.count(path) != 0; }
+
+int SimDesktop::ShowMessageBox(const std::string& text, const std::string& caption,
+                               unsigned flags) {
+  boxes_.push_back(SimMessageBox{text, caption, flags});
+  log_.push_back("messagebox");
+  return 1;  // IDOK
+}
+
+void SimDesktop::Sleep(int milliseconds) {
+  if (!sleepFailure_.empty()) throw std::runtime_error(sleepFailure_);
+  log_.push_back("sleep " + std::to_string(milliseconds));
+  clockMs_ += milliseconds;
+}
+
+std::string SimDesktop::ModuleFileName() { return modulePath_; }
+
+void SimDesktop::RequestQuit() {
+  log_.push_back("quit");
+  quitRequested_ = true;
+}
+
+bool SimDesktop::OtherInstanceRunning(const std::string&) { return otherInstance_; }
+void SimDesktop::CreateInstanceGuard(const std::string&) { guardHeld_ = true; }
+void SimDesktop::ReleaseInstanceGuard() { guardHeld_ = false; }
+void SimDesktop::SetTitle(const std::string& title) { title_ = title; }
+
+void SimDesktop::CreateMainWindow(WindowEvents& events) { events_ = &events; }
+
+void SimDesktop::RunMessageLoop() {
+  if (!quitRequested_ && whileRunning) whileRunning();
+  events_ = nullptr;  // the window goes with the end of the loop
+}
+
+void SimDesktop::PressLeft(int x, int y) {
+  captured_ = true;
+  events_->OnMouseDown(MouseButton::Left, x, y);
+}
+
+void SimDesktop::PressRight(int x, int y) { events_->OnMouseDown(MouseButton::Right, x, y); }
+
+void SimDesktop::MoveMouseTo(Point screen) {
+  cursorPos_ = screen;
+  events_->OnMouseMove(screen.x - window_.left, screen.y - window_.top);
+}
+
+void SimDesktop::Release(MouseButton button) {
+  events_->OnMouseUp(button, cursorPos_.x - window_.left, cursorPos_.y - window_.top);
+}
+
+void SimDesktop::DoubleClickLeft(int x, int y) {
+  captured_ = true;
+  events_->OnDoubleClick();
+  events_->OnMouseDown(MouseButton::Left, x, y);
+}
+
+void SimDesktop::ChooseMenu(int id) {
+  if (!menu_.at(id).enabled) return;
+  events_->OnMenuCommand(id);
+}
+
+void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }
+
+void SimDesktop::SetWorkArea(int index, const Rect& work) { monitors_.at(index).work = work; }
+
+}  // namespace mirlo

@@ -1,0 +1,169 @@
+#pragma once
+// A simulated desktop for the native tests: configurable monitors and work
+// areas, a pixel canvas for the viewer window, menu state, window state and
+// z-order, mouse capture and cursor, a message-box log, a profile store and a
+// clock for sleeps. Maximising behaves like a window system that fills only
+// the work area, so the viewer has to place a full-screen window itself.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace mirlo {
+
+struct SimMonitor {
+  Rect bounds;
+  Rect work;
+};
+
+// A monitor of w x h at (left, top) with a task bar of `taskbar` rows at its bottom.
+SimMonitor MakeMonitor(int32_t left, int32_t top, int32_t w, int32_t h, int32_t taskbar = 0);
+
+struct SimMenuItem {
+  int parent = 0;
+  std::string caption;
+  bool checked = false;
+  bool enabled = true;
+};
+
+struct SimMessageBox {
+  std::string text;
+  std::string caption;
+  unsigned flags;
+};
+
+class SimDesktop : public Desktop, public Application {
+ public:
+  explicit SimDesktop(std::vector<SimMonitor> monitors);
+
+  static constexpr Color kButtonFace = 0xD4D0C8;
+
+  // Desktop
+  int MonitorCount() override;
+  Rect MonitorBoundsAt(int index) override;
+  Rect MonitorWorkAreaAt(int index) override;
+  Rect WindowBounds() override;
+  void SetWindowBounds(int left, int top, int width, int height) override;
+  WindowState GetWindowState() override;
+  void SetWindowState(WindowState state) override;
+  void SetTopmost(bool topmost) override;
+  void MakeUndecorated() override;
+  void Repaint() override;
+  void FillRect(const Rect& r, Color c) override;
+  void DrawLine(Point from, Point to, Color c) override;
+  void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
+  void SetMenuChecked(int id, bool checked) override;
+  bool IsMenuChecked(int id) override;
+  void SetMenuEnabled(int id, bool enabled) override;
+  bool IsMenuEnabled(int id) override;
+  void SetMenuCaption(int id, const std::string& caption) override;
+  bool SetCapture() override;
+  void ReleaseCapture() override;
+  Point CursorPos() override;
+  void SetCursorShape(CursorShape shape) override;
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& fallback, const std::string& path) override;
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override;
+  int ShowMessageBox(const std::string& text, const std::string& caption,
+                     unsigned flags) override;
+  void Sleep(int milliseconds) override;
+  std::string ModuleFileName() override;
+  void RequestQuit() override;
+
+  // Application
+  bool OtherInstanceRunning(const std::string& name) override;
+  void CreateInstanceGuard(const std::string& name) override;
+  void ReleaseInstanceGuard() override;
+  void SetTitle(const std::string& title) override;
+  void CreateMainWindow(WindowEvents& events) override;
+  void RunMessageLoop() override;
+
+  // What a user or the window system does to the viewer.
+  void PressLeft(int x, int y);  // captures first, as the window layer does
+  void PressRight(int x, int y);
+  void MoveMouseTo(Point screen);
+  void Release(MouseButton button);
+  void DoubleClickLeft(int x, int y);
+  void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
+  void BroadcastSettingChange(unsigned action);
+  // Changes a monitor's work area after start, as a docked bar would.
+  void SetWorkArea(int index, const Rect& work);
+
+  // What the tests look at.
+  const std::vector<Color>& Canvas() const { return canvas_; }
+  int CanvasWidth() const { return canvasWidth_; }
+  int CanvasHeight() const { return canvasHeight_; }
+  Color PixelAt(int x, int y) const;  // client coordinates
+  // The picture a device on monitor `index` would see: the desktop colour with
+  // the viewer window drawn where it stands.
+  std::vector<Color> MonitorPicture(int index) const;
+  bool IsTopmost() const { return topmost_; }
+  bool IsUndecorated() const { return undecorated_; }
+  bool IsVisible() const { return visible_; }
+  bool QuitRequested() const { return quitRequested_; }
+  bool HasCapture() const { return captured_; }
+  CursorShape Cursor() const { return cursor_; }
+  const SimMenuItem& MenuItemState(int id) const { return menu_.at(id); }
+  const std::vector<int>& MenuOrder() const { return menuOrder_; }
+  const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
+  int64_t ElapsedMilliseconds() const { return clockMs_; }
+  int PaintCount() const { return paintCount_; }
+  const std::string& Title() const { return title_; }
+  bool GuardHeld() const { return guardHeld_; }
+  // Every call that changes the window, in order ("bounds 1 2 3 4", "state max", ...).
+  const std::vector<std::string>& CallLog() const { return log_; }
+  void ClearCallLog() { log_.clear(); }
+
+  // Set-up.
+  void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
+  void SetModuleFileName(const std::string& path) { modulePath_ = path; }
+  void SetReadOnly(const std::string& path, bool readOnly);
+  // Makes every following Sleep fail with this text (none when empty).
+  void FailSleepWith(const std::string& message) { sleepFailure_ = message; }
+  // Runs during RunMessageLoop, standing in for the user's actions.
+  std::function<void()> whileRunning;
+  // The file contents of the profile store, by path (as the window system
+  // would write them).
+  std::string ProfileFileText(const std::string& path) const;
+  void SetProfileFileText(const std::string& path, const std::string& text);
+  bool ProfileFileExists(const std::string& path) const;
+
+ private:
+  void ResizeCanvas(int width, int height);
+  void SetPixel(int x, int y, Color c);
+  int MonitorOfWindow() const;
+
+  std::vector<SimMonitor> monitors_;
+  WindowEvents* events_ = nullptr;
+  Rect window_{0, 0, 1, 1};
+  Rect restoreBounds_{0, 0, 1, 1};
+  WindowState state_ = WindowState::Normal;
+  bool topmost_ = false;
+  bool undecorated_ = false;
+  bool visible_ = false;
+  std::vector<Color> canvas_;
+  int canvasWidth_ = 0, canvasHeight_ = 0;
+  std::map<int, SimMenuItem> menu_;
+  std::vector<int> menuOrder_;
+  bool captured_ = false;
+  Point cursorPos_;
+  CursorShape cursor_ = CursorShape::Default;
+  std::vector<SimMessageBox> boxes_;
+  int64_t clockMs_ = 0;
+  int paintCount_ = 0;
+  bool quitRequested_ = false;
+  bool otherInstance_ = false;
+  bool guardHeld_ = false;
+  std::string title_;
+  std::string modulePath_ = "C:\\Tools\\MirloViewer\\MirloViewer.exe";
+  std::vector<std::string> log_;
+  std::map<std::string, std::string> files_;  // path -> INI text
+  std::map<std::string, bool> readOnly_;
+  std::string sleepFailure_;
+};
+
+}  // namespace mirlo

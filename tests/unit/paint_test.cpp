@@ -1,0 +1,219 @@
+// The paint of every display mode, read back from the simulated canvas and
+// from the picture a device on the monitor would see.
+
+#include <gtest/gtest.h>
+
+#include "sim_viewer.h"
+#include "viewer/colors.h"
+
+namespace mirlo {
+namespace {
+
+void Show(SimViewer& v, int monitor, int mode) {
+  v.state().MonitorIndex = monitor;
+  v.state().DisplayMode = mode;
+  v.form.ApplyWindowState();
+  v.form.Repaint();
+}
+
+// The frame as the rings are described in window coordinates, for a region
+// of w x h at (3, 3); nullopt-like 0xFFFFFFFF inside the region.
+Color ExpectedFramePixel(int x, int y, int w, int h) {
+  if (y == h + 5 || x == w + 5) return kRingOuterShadow;
+  if ((y == h + 4 && x >= 1) || (x == w + 4 && y >= 1)) return kRingMiddleShadow;
+  if (x == 0 && y == h + 4) return SimDesktop::kButtonFace;
+  if ((x == 0 && y <= h + 3) || (y == 0 && x <= w + 4)) return kRingOuterLight;
+  if ((x == 1 && y <= h + 3) || (y == 1 && x <= w + 3)) return kRingMiddleLight;
+  if (x == 2 || x == w + 3 || y == 2 || y == h + 3) return kRingInner;
+  return 0xFFFFFFFF;
+}
+
+TEST(PaintTest, WindowedFrameMatchesTheRingsPixelForPixel) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.state().RegionWidth = 320;
+  v.state().Aspect = 1;
+  v.form.UpdateBounds();
+  const int w = 320, h = 180;
+  ASSERT_EQ(v.desk.CanvasWidth(), w + 6);
+  ASSERT_EQ(v.desk.CanvasHeight(), h + 6);
+  int mismatches = 0;
+  for (int y = 0; y < h + 6; ++y) {
+    for (int x = 0; x < w + 6; ++x) {
+      const Color expected = ExpectedFramePixel(x, y, w, h);
+      const Color actual = v.desk.PixelAt(x, y);
+      if (expected == 0xFFFFFFFF) {
+        // The region: magenta, with the strip's black cells on its top row only.
+        const bool ok = actual == kMagenta || (y == 3 && x < 3 + 152 && actual == kBlack);
+        if (!ok && ++mismatches < 10) ADD_FAILURE() << "region pixel " << x << "," << y;
+      } else if (actual != expected && ++mismatches < 10) {
+        ADD_FAILURE() << "frame pixel " << x << "," << y << " is " << std::hex << actual
+                      << " not " << expected;
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  // The strip is magenta past its 152 pixels.
+  EXPECT_EQ(v.desk.PixelAt(3 + 152, 3), kMagenta);
+}
+
+TEST(PaintTest, WindowedRegionIsCountedFromItsMonitorsCorner) {
+  SimViewer v({MakeMonitor(0, 0, 1280, 1024), MakeMonitor(1280, 0, 1920, 1200, 40)});
+  v.form.Create();
+  v.state().MonitorIndex = 1;
+  v.state().WindowLeft = 1377;
+  v.state().WindowTop = 97;
+  v.state().RegionWidth = 640;
+  v.form.UpdateBounds();
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1377, 97, 1377 + 646, 97 + 486}));
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{100, 739, 100, 579, 640, 480}));
+  const stripread::Strip s = OnlyStrip(v.desk, 1, Rect{1280, 0, 3200, 1200});
+  EXPECT_EQ(s.x0, 100);
+  EXPECT_EQ(s.y0, 100);
+  EXPECT_EQ(s.x1, 739);
+  EXPECT_EQ(s.y1, 579);
+  EXPECT_TRUE(s.regionExact);
+  EXPECT_TRUE(StripsOnMonitor(v.desk, 0, Rect{0, 0, 1280, 1024}).empty());
+}
+
+TEST(PaintTest, WindowedPaintRecordsItsState) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.state().WindowLeft = 100;
+  v.state().WindowTop = 50;
+  v.state().RegionWidth = 800;
+  v.state().Aspect = 1;
+  v.form.UpdateBounds();
+  const PresetRecord& last = v.state().LastWindowed;
+  EXPECT_EQ(last.left, 100);
+  EXPECT_EQ(last.top, 50);
+  EXPECT_EQ(last.width, 800);
+  EXPECT_EQ(last.aspect, 1);
+  EXPECT_EQ(last.monitor, 0);
+  EXPECT_EQ(last.mode, 0);
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{103, 902, 53, 502, 800, 450}));
+}
+
+TEST(PaintTest, FullScreenPaintRecordsTheMaximisedWindowAndKeepsTheWindowedState) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  const PresetRecord before = v.state().LastWindowed;
+  Show(v, 0, kFullScreen);
+  EXPECT_EQ(v.state().RegionWidth, 1920 - 6);
+  EXPECT_EQ(v.state().WindowLeft, 0);
+  EXPECT_EQ(v.state().WindowTop, 0);
+  EXPECT_EQ(v.state().LastWindowed.left, before.left);
+  EXPECT_EQ(v.state().LastWindowed.top, before.top);
+  EXPECT_EQ(v.state().LastWindowed.width, 320);
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{0, 1919, 0, 1199, 1920, 1200}));
+  EXPECT_FALSE(v.Checked(MenuItem::N14));
+  EXPECT_FALSE(v.Checked(MenuItem::N15));
+  const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+  EXPECT_TRUE(s.regionExact);
+  EXPECT_EQ(s.x1, 1919);
+}
+
+TEST(PaintTest, LetterboxedRegionsOnEveryUsableMonitor) {
+  struct Case {
+    int W, H;
+    RegionRecord normal, wide;  // x0, x1, y0, y1, w, h
+  };
+  auto R = [](int w, int h, int x0, int y0) {
+    return RegionRecord{x0, x0 + w - 1, y0, y0 + h - 1, w, h};
+  };
+  const Case cases[] = {
+      {640, 480, R(640, 480, 0, 0), R(640, 360, 0, 60)},
+      {800, 600, R(800, 600, 0, 0), R(800, 450, 0, 75)},
+      {1024, 768, R(1024, 768, 0, 0), R(1024, 576, 0, 96)},
+      {1280, 768, R(1024, 768, 128, 0), R(1280, 720, 0, 24)},
+      {1360, 768, R(1024, 768, 168, 0), R(1360, 765, 0, 1)},
+      {1280, 1024, R(1280, 960, 0, 32), R(1280, 720, 0, 152)},
+      {1600, 1200, R(1600, 1200, 0, 0), R(1600, 900, 0, 150)},
+      {1440, 900, R(1200, 900, 120, 0), R(1440, 810, 0, 45)},
+      {1680, 1050, R(1400, 1050, 140, 0), R(1680, 945, 0, 52)},
+      {1920, 1200, R(1600, 1200, 160, 0), R(1920, 1080, 0, 60)},
+  };
+  for (const Case& c : cases) {
+    // The monitor stands right of another, so desktop and monitor coordinates differ.
+    SimViewer v({MakeMonitor(0, 0, 1280, 1024), MakeMonitor(1280, 0, c.W, c.H, 40)});
+    v.form.Create();
+    const Rect bounds{1280, 0, 1280 + c.W, c.H};
+    for (int mode : {kFullScreenNormal, kFullScreenWide}) {
+      Show(v, 1, mode);
+      const RegionRecord& expected = mode == kFullScreenNormal ? c.normal : c.wide;
+      SCOPED_TRACE(std::to_string(c.W) + "x" + std::to_string(c.H) + " mode " +
+                   std::to_string(mode));
+      EXPECT_EQ(v.state().RegionRect, expected);
+      const stripread::Strip s = OnlyStrip(v.desk, 1, bounds);
+      EXPECT_EQ(s.lead, 'A');
+      EXPECT_EQ(s.atX, expected.x0);
+      EXPECT_EQ(s.atY, expected.y0);
+      EXPECT_EQ(s.x1, expected.x1);
+      EXPECT_EQ(s.y1, expected.y1);
+      EXPECT_TRUE(s.checksumOk);
+      EXPECT_TRUE(s.regionExact);
+      // Black bars everywhere else on the monitor.
+      const std::vector<Color> picture = v.desk.MonitorPicture(1);
+      for (int y : {0, c.H - 1}) {
+        for (int x : {0, c.W - 1}) {
+          const bool inside = x >= expected.x0 && x <= expected.x1 && y >= expected.y0 &&
+                              y <= expected.y1;
+          if (!inside) {
+            EXPECT_EQ(picture[size_t(y) * c.W + x], kBlack) << x << "," << y;
+          }
+        }
+      }
+      EXPECT_EQ(v.Checked(MenuItem::N14), mode == kFullScreenNormal);
+      EXPECT_EQ(v.Checked(MenuItem::N15), mode == kFullScreenWide);
+    }
+  }
+}
+
+TEST(PaintTest, WideRegionOn1360x768HasOneRowAboveAndTwoBelow) {
+  SimViewer v({MakeMonitor(0, 0, 1360, 768)});
+  Show(v, 0, kFullScreenWide);
+  EXPECT_EQ(v.desk.PixelAt(500, 0), kBlack);
+  EXPECT_EQ(v.desk.PixelAt(500, 766), kBlack);
+  EXPECT_EQ(v.desk.PixelAt(500, 767), kBlack);
+  EXPECT_EQ(v.desk.PixelAt(500, 765), kMagenta);
+}
+
+TEST(PaintTest, UnknownModeFillsTheWholeWindowWithoutFrame) {
+  SimViewer v({MakeMonitor(0, 0, 1024, 768, 30), MakeMonitor(1024, 0, 1280, 1024)});
+  v.form.Create();
+  v.state().MonitorIndex = 1;
+  v.state().DisplayMode = 7;
+  v.desk.SetWindowBounds(1100, 40, 400, 300);
+  v.form.Repaint();
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{76, 475, 40, 339, 400, 300}));
+  EXPECT_EQ(v.desk.PixelAt(0, 299), kMagenta);
+  EXPECT_EQ(v.desk.PixelAt(399, 299), kMagenta);
+}
+
+TEST(PaintTest, FullScreenOnAMissingMonitorPaintsAnEmptyRegionTheDeviceIgnores) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  Show(v, 3, kFullScreen);
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{0, -1, 0, -1, 0, 0}));
+  EXPECT_TRUE(StripsOnMonitor(v.desk, 0, Rect{0, 0, 1920, 1200}).empty());
+  for (int x = 0; x < v.desk.CanvasWidth(); x += 7) {
+    EXPECT_NE(v.desk.PixelAt(x, 1), kMagenta);
+  }
+}
+
+TEST(PaintTest, WidthItemsAreEnabledUpToTheMonitorsLimit) {
+  struct Case {
+    int W, H;
+    int enabled;  // how many width items, narrowest first
+  };
+  for (const Case& c : {Case{640, 480, 1}, Case{1680, 1050, 5}, Case{1920, 1200, 6},
+                        Case{1024, 768, 3}, Case{800, 600, 2}, Case{1440, 900, 4}}) {
+    SimViewer v({MakeMonitor(0, 0, c.W, c.H, 30)});
+    v.form.Create();
+    for (size_t i = 0; i < WidthItems().size(); ++i) {
+      EXPECT_EQ(v.Enabled(WidthItems()[i].item), int(i) < c.enabled)
+          << c.W << "x" << c.H << " item " << WidthItems()[i].width;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mirlo

@@ -1,0 +1,35 @@
+#pragma once
+// A viewer window on a simulated desktop, and what the device would read
+// from that desktop's monitors.
+
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "app/popup_menu.h"
+#include "platform/sim/sim_desktop.h"
+#include "stripread/stripread.h"
+
+namespace mirlo {
+
+struct SimViewer {
+  explicit SimViewer(std::vector<SimMonitor> monitors) : desk(std::move(monitors)), form(desk) {
+    desk.CreateMainWindow(form);
+  }
+  ViewerState& state() { return form.State(); }
+  bool Checked(MenuItem item) const { return desk.MenuItemState(Id(item)).checked; }
+  bool Enabled(MenuItem item) const { return desk.MenuItemState(Id(item)).enabled; }
+  const std::string& Caption(MenuItem item) const { return desk.MenuItemState(Id(item)).caption; }
+
+  SimDesktop desk;
+  TForm1 form;
+};
+
+// Every strip a device attached to monitor `index` reads.
+std::vector<stripread::Strip> StripsOnMonitor(const SimDesktop& desk, int index,
+                                              const Rect& bounds);
+
+// Exactly one strip on the monitor, or a test failure.
+stripread::Strip OnlyStrip(const SimDesktop& desk, int index, const Rect& bounds);
+
+}  // namespace mirlo

@@ -1,0 +1,59 @@
+#include "app/form1.h"
+#include "app/popup_menu.h"
+#include "monitors/monitor_table.h"
+#include "viewer/window_geometry.h"
+
+namespace mirlo {
+
+void TForm1::UpdateBounds() {
+  UpdateAspectMenu();
+  if (state_.DisplayMode > 0) return;  // full screen is laid out by ApplyWindowState
+  // A viewer moved off an unusable monitor keeps its offset from the corner.
+  const Rect oldBounds = MonitorBounds(desk_, state_.MonitorIndex);
+  const int32_t relTop = state_.WindowTop - oldBounds.top;
+  const int32_t relLeft = state_.WindowLeft - oldBounds.left;
+  if (!IsUsableMonitor(desk_, state_.MonitorIndex)) {
+    state_.MonitorIndex = NextUsableMonitor(desk_, state_.MonitorIndex);
+  }
+  const Rect bounds = MonitorBounds(desk_, state_.MonitorIndex);
+  const Rect work = MonitorWorkArea(desk_, state_.MonitorIndex);
+  const WindowedPlacement p =
+      PlaceWindowed(relLeft + bounds.left, relTop + bounds.top, state_.RegionWidth,
+                    state_.Aspect, MaxRegionWidth(), work, state_.FrameWidth);
+  state_.RegionWidth = p.regionWidth;
+  desk_.SetWindowBounds(p.left, p.top, p.winW, p.winH);
+  state_.WindowLeft = p.left;
+  state_.WindowTop = p.top;
+  Repaint();
+}
+
+void TForm1::ApplyWindowState() {
+  if (state_.DisplayMode != kWindowed) {
+    desk_.SetWindowState(WindowState::Maximized);
+    desk_.SetTopmost(true);
+    // However the window system maximises a window without caption, the
+    // viewer ends covering exactly its monitor's bounds.
+    const Rect b = MonitorBounds(desk_, state_.MonitorIndex);
+    desk_.SetWindowBounds(b.left, b.top, b.Width(), b.Height());
+  } else {
+    desk_.SetWindowState(WindowState::Normal);
+    desk_.SetTopmost(desk_.IsMenuChecked(Id(MenuItem::N7)));
+  }
+}
+
+int32_t TForm1::MaxRegionWidth() {
+  const Rect b = MonitorBounds(desk_, state_.MonitorIndex);
+  return MaxRegionWidthFor(b.Width(), b.Height());
+}
+
+void TForm1::UpdateAspectMenu() {
+  if (state_.Aspect != 0 && state_.Aspect != 1) return;  // a damaged value leaves the menu alone
+  const bool wide = state_.Aspect == 1;
+  desk_.SetMenuChecked(Id(MenuItem::N14), !wide);
+  desk_.SetMenuChecked(Id(MenuItem::N15), wide);
+  for (const WidthItem& w : WidthItems()) {
+    desk_.SetMenuCaption(Id(w.item), WidthCaption(w.width, wide));
+  }
+}
+
+}  // namespace mirlo
