@@ -52,13 +52,15 @@ void Win32Desktop::SetWindowBounds(int left, int top, int width, int height) {
   SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-WindowState Win32Desktop::GetWindowState() {
-  return IsZoomed(window_) ? WindowState::Maximized : WindowState::Normal;
-}
+WindowState Win32Desktop::GetWindowState() { return state_; }
 
 void Win32Desktop::SetWindowState(WindowState state) {
-  if (state == GetWindowState() && IsWindowVisible(window_)) return;
-  ShowWindow(window_, state == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  // The maximised state is kept here rather than handed to the window system:
+  // some window managers maximise a window without caption to the work area
+  // or not at all, while the full-screen viewer must cover exactly its
+  // monitor's bounds, which the viewer sets itself right after.
+  state_ = state;
+  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_SHOWNORMAL);
 }
 
 void Win32Desktop::SetTopmost(bool topmost) {

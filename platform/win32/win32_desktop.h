@@ -69,6 +69,7 @@ class Win32Desktop : public Desktop, public Application {
   HANDLE guard_ = nullptr;
   HDC paintDc_ = nullptr;
   HCURSOR cursorOverride_ = nullptr;
+  WindowState state_ = WindowState::Normal;
   WindowEvents* events_ = nullptr;
   std::vector<HMONITOR> monitors_;
 };
