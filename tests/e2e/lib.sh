@@ -1,0 +1,657 @@
+# shellcheck shell=bash
+# Shared harness for the end-to-end tests: private X servers, private Wine
+# prefixes, the program under test in the background, screenshots and polling.
+# Source it, then call e2e_init first. Every resource a test starts is
+# registered here and torn down by the EXIT trap, pass or fail.
+#
+# Environment:
+#   MIRLO_WIN_DIR     directory holding MirloViewer.exe and the helper exes
+#   STRIPREAD         native strip reader
+#   E2E_PREFIX_CACHE  booted prefix to copy (run_all.sh makes one per run;
+#                     a test run alone boots its own)
+#   E2E_KEEP=1        keep the test's temp dir for a post-mortem
+#   E2E_WINE_MANAGED  Y or N for Wine's X11 "Managed" key (default N)
+
+VIEWER_CLASS='mirloviewer.exe'
+
+# ---------------------------------------------------------------- basics
+
+log() { printf '[%s %s] %s\n' "${E2E_NAME:-e2e}" "$(date +%T.%N | cut -c1-12)" "$*" >&2; }
+
+fail() {
+    printf 'FAIL: %s\n' "$*" >&2
+    exit 1
+}
+
+# check_eq WHAT EXPECTED ACTUAL
+check_eq() {
+    if [[ "$2" != "$3" ]]; then
+        fail "$1: expected '$2', got '$3'"
+    fi
+    log "ok: $1 = $3"
+}
+
+# Monotonic-enough milliseconds for deadlines.
+now_ms() { local t; t=$(date +%s%N); echo $((t / 1000000)); }
+
+# wait_until SECONDS COMMAND [ARGS...]: polls COMMAND until it succeeds.
+# Returns 1 when the deadline passes first.
+wait_until() {
+    local secs=$1; shift
+    local deadline=$(( $(now_ms) + secs * 1000 ))
+    while true; do
+        if "$@"; then return 0; fi
+        (( $(now_ms) >= deadline )) && return 1
+        sleep 0.05
+    done
+}
+
+require_env() {
+    [[ -n "${MIRLO_WIN_DIR:-}" && -d "$MIRLO_WIN_DIR" ]] || fail "MIRLO_WIN_DIR is not a directory: '${MIRLO_WIN_DIR:-}'"
+    [[ -n "${STRIPREAD:-}" && -x "$STRIPREAD" ]] || fail "STRIPREAD is not executable: '${STRIPREAD:-}'"
+}
+
+# ---------------------------------------------------------------- lifecycle
+
+e2e_init() {
+    E2E_NAME=${1:-$(basename "$0" .sh)}
+    E2E_TMP=$(mktemp -d "/tmp/mirlo-e2e.${E2E_NAME}.XXXXXX") || exit 1
+    mkdir -p "$E2E_TMP/tmp"
+    # Debian's Wine puts its server socket directory under TMPDIR; keeping it
+    # inside the test dir means removing the dir removes every trace.
+    export TMPDIR=$E2E_TMP/tmp
+    export WINEDEBUG=-all
+    # Wine takes its code pages from the locale; pin it so that titles and
+    # texts come out the same on every machine.
+    export LC_ALL=C.UTF-8
+    # No Mono/Gecko install prompts while booting a prefix.
+    export WINEDLLOVERRIDES='mscoree,mshtml='
+    unset DISPLAY WINEPREFIX
+    _E2E_XPIDS=()
+    _E2E_PREFIXES=()
+    _E2E_PROCS=()
+    trap _e2e_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    log "temp dir $E2E_TMP"
+}
+
+# Kills PID and waits up to SECS for it, then SIGKILLs it.
+_e2e_stop_pid() {
+    local pid=$1 secs=${2:-5} i
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill "$pid" 2>/dev/null
+    for ((i = 0; i < secs * 20; i++)); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    kill -9 "$pid" 2>/dev/null
+}
+
+_e2e_cleanup() {
+    local rc=$? p
+    trap - EXIT INT TERM
+    set +e
+    for p in "${_E2E_PROCS[@]}"; do
+        [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
+    done
+    for p in "${_E2E_PREFIXES[@]}"; do
+        WINEPREFIX=$p wineserver -k >/dev/null 2>&1
+        WINEPREFIX=$p timeout 10 wineserver -w >/dev/null 2>&1
+    done
+    # Wrapper subshells end once their wine process is gone.
+    for p in "${_E2E_PROCS[@]}"; do
+        [[ -f "$p.wrapper" ]] && _e2e_stop_pid "$(cat "$p.wrapper")" 3
+    done
+    for p in "${_E2E_XPIDS[@]}"; do
+        _e2e_stop_pid "$p" 5
+        wait "$p" 2>/dev/null
+    done
+    if [[ "${E2E_KEEP:-0}" == 1 ]]; then
+        log "kept $E2E_TMP"
+    else
+        rm -rf "$E2E_TMP"
+    fi
+    exit "$rc"
+}
+
+# ---------------------------------------------------------------- X servers
+
+# stop_desk: ends everything of the current desk, Wine first (its desktop
+# process caches the monitor layout), then the X servers, so that one test can
+# set up another desk afterwards with the same prefix.
+stop_desk() {
+    local p
+    for p in "${_E2E_PROCS[@]}"; do
+        [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
+    done
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        wineserver -k >/dev/null 2>&1
+        timeout 10 wineserver -w >/dev/null 2>&1
+    fi
+    for p in "${_E2E_XPIDS[@]}"; do
+        _e2e_stop_pid "$p" 5
+        wait "$p" 2>/dev/null
+    done
+    _E2E_XPIDS=()
+    unset DISPLAY
+}
+
+# Starts an X server whose command line lacks the display; it picks a free
+# number itself and reports it through -displayfd. Exports DISPLAY.
+_start_x() {
+    local tag=$1; shift
+    local dfile=$E2E_TMP/$tag.displayfd pid
+    : >"$dfile"
+    "$@" -displayfd 3 3>"$dfile" >"$E2E_TMP/$tag.out" 2>&1 </dev/null &
+    pid=$!
+    _E2E_XPIDS+=("$pid")
+    _x_reported() { [[ $(wc -l <"$dfile") -ge 1 ]] || ! kill -0 "$pid" 2>/dev/null; }
+    wait_until 20 _x_reported || fail "$tag did not report a display number"
+    kill -0 "$pid" 2>/dev/null || { cat "$E2E_TMP/$tag.out" >&2; fail "$tag exited at start"; }
+    DISPLAY=:$(head -n1 "$dfile")
+    export DISPLAY
+    wait_until 20 xdpyinfo_ok || fail "$tag on $DISPLAY does not answer"
+    log "$tag up on $DISPLAY (pid $pid)"
+}
+
+xdpyinfo_ok() { xdpyinfo >/dev/null 2>&1; }
+
+# start_xvfb WxH
+start_xvfb() {
+    [[ "$1" =~ ^[0-9]+x[0-9]+$ ]] || fail "start_xvfb: bad size '$1'"
+    _start_x xvfb Xvfb -screen 0 "${1}x24" -nolisten tcp -noreset
+}
+
+# cvt-like timings: only the active size matters to the dummy driver, the rest
+# just has to fall inside the monitor's sync ranges.
+_modeline() {
+    local w=$1 h=$2
+    local ht=$((w + 160)) vt=$((h + 35))
+    local khz=$((ht * vt * 60 / 1000))
+    printf '"%dx%d" %d.%03d %d %d %d %d %d %d %d %d +hsync -vsync' \
+        "$w" "$h" $((khz / 1000)) $((khz % 1000)) \
+        "$w" $((w + 48)) $((w + 80)) "$ht" "$h" $((h + 3)) $((h + 9)) "$vt"
+}
+
+# write_xorg_conf FILE WxH [WxH...]: monitors side by side, left to right,
+# the first is the X primary.
+write_xorg_conf() {
+    local file=$1; shift
+    local i=0 x=0 maxh=0 w h m
+    local monitors='' options=''
+    for m in "$@"; do
+        [[ "$m" =~ ^([0-9]+)x([0-9]+)$ ]] || fail "monitor size '$m' is not WxH"
+        w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]}
+        options+="  Option \"Monitor-DUMMY$i\" \"mon$i\""$'\n'
+        monitors+="Section \"Monitor\"
+  Identifier \"mon$i\"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+  Modeline $(_modeline "$w" "$h")
+  Option \"PreferredMode\" \"${w}x${h}\"
+  Option \"Position\" \"$x 0\"
+"
+        if ((i == 0)); then
+            monitors+="  Option \"Primary\" \"true\""$'\n'
+        else
+            monitors+="  Option \"Enable\" \"true\""$'\n'
+        fi
+        monitors+="EndSection"$'\n'
+        x=$((x + w)); ((h > maxh)) && maxh=$h
+        i=$((i + 1))
+    done
+    local vram=$(( x * maxh * 4 / 1024 + 16384 ))
+    ((vram < 256000)) && vram=256000
+    cat >"$file" <<EOF
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoAddGPU" "false"
+  Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+  Identifier "dummy0"
+  Driver "dummy"
+  VideoRam $vram
+$options
+EndSection
+$monitors
+Section "Screen"
+  Identifier "screen0"
+  Device "dummy0"
+  Monitor "mon0"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual $x $maxh
+  EndSubSection
+EndSection
+Section "ServerLayout"
+  Identifier "layout0"
+  Screen "screen0"
+EndSection
+EOF
+}
+
+# xrandr's view of the monitors as "WxH+X+Y" lines, left to right.
+x_monitors() {
+    xrandr --listactivemonitors 2>/dev/null |
+        sed -n 's/^ *[0-9]*: [+*]*[^ ]* \([0-9]*\)\/[0-9]*x\([0-9]*\)\/[0-9]*+\([0-9-]*\)+\([0-9-]*\).*/\1x\2+\3+\4/p' |
+        sort -t+ -k2,2n
+}
+
+# start_xorg_dummy WxH [WxH...]: one X screen, one RandR output per monitor.
+start_xorg_dummy() {
+    (($# >= 1)) || fail "start_xorg_dummy: no monitors"
+    local conf=$E2E_TMP/xorg.conf expect='' x=0 m
+    write_xorg_conf "$conf" "$@"
+    for m in "$@"; do
+        expect+="$m+$x+0"$'\n'
+        x=$((x + ${m%x*}))
+    done
+    _start_x xorg Xorg -config "$conf" -logfile "$E2E_TMP/xorg.log" \
+        -noreset -nolisten tcp -novtswitch -sharevts
+    _x_layout_ok() { [[ "$(x_monitors)"$'\n' == "$expect" ]]; }
+    wait_until 10 _x_layout_ok ||
+        fail "Xorg monitors are '$(x_monitors | tr '\n' ' ')', wanted '$(tr '\n' ' ' <<<"$expect")'"
+}
+
+# set_workareas X,Y,W,H [X,Y,W,H...]: one rectangle per monitor in the order
+# they were given to start_xorg_dummy; the first one is also the primary's
+# _NET_WORKAREA. Wine reads these when a program starts.
+set_workareas() {
+    local IFS=,
+    local all="$*"
+    xprop -root -f _GTK_WORKAREAS_D0 32c -set _GTK_WORKAREAS_D0 "$all" || fail "cannot set _GTK_WORKAREAS_D0"
+    xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$1" || fail "cannot set _NET_WORKAREA"
+    log "work areas: $*"
+}
+
+# ---------------------------------------------------------------- Wine
+
+# Boots a prefix into DIR (used once per suite run by run_all.sh).
+make_prefix() {
+    local dir=$1 managed=${E2E_WINE_MANAGED:-N}
+    (
+        unset DISPLAY
+        export WINEPREFIX=$dir WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' LC_ALL=C.UTF-8
+        wineboot -i >"$dir.boot.log" 2>&1 || { cat "$dir.boot.log" >&2; exit 1; }
+        # Unmanaged top-levels: with no window manager Wine then sizes and
+        # places windows itself, as Windows would.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >>"$dir.boot.log" 2>&1 || exit 1
+        wineserver -w
+    ) || fail "cannot boot Wine prefix in $dir"
+    touch "$dir.ready"
+}
+
+# use_prefix: gives this test its own copy of the suite's booted prefix and
+# exports WINEPREFIX.
+use_prefix() {
+    local cache=${E2E_PREFIX_CACHE:-}
+    if [[ -z "$cache" || ! -f "$cache.ready" ]]; then
+        cache=$E2E_TMP/prefix-boot
+        log "no E2E_PREFIX_CACHE, booting a prefix (about 10 s)"
+        make_prefix "$cache"
+    fi
+    WINEPREFIX=$cache wineserver -w
+    export WINEPREFIX=$E2E_TMP/prefix
+    cp -a "$cache" "$WINEPREFIX" || fail "cannot copy Wine prefix"
+    _E2E_PREFIXES+=("$WINEPREFIX")
+}
+
+# install_viewer: copies MirloViewer.exe (and any DLLs beside it) into a fresh
+# writable directory, since the program writes its ini file beside itself.
+# Sets VIEWER to the copy.
+install_viewer() {
+    local dir=$E2E_TMP/app f
+    mkdir -p "$dir"
+    [[ -f "$MIRLO_WIN_DIR/MirloViewer.exe" ]] || fail "no MirloViewer.exe in $MIRLO_WIN_DIR"
+    cp "$MIRLO_WIN_DIR/MirloViewer.exe" "$dir/"
+    for f in "$MIRLO_WIN_DIR"/*.dll; do
+        [[ -f "$f" ]] && cp "$f" "$dir/"
+    done
+    VIEWER=$dir/MirloViewer.exe
+}
+
+# need_helper NAME: fails unless the helper exe is there; sets HELPER.
+need_helper() {
+    HELPER=$MIRLO_WIN_DIR/$1.exe
+    [[ -f "$HELPER" ]] || fail "helper $1.exe not found in $MIRLO_WIN_DIR"
+}
+
+# run_win TIMEOUT EXE [ARGS...]: runs a console program to completion, output
+# on stdout without the CRs; returns its exit code (124 on timeout).
+run_win() {
+    local secs=$1; shift
+    local out=$E2E_TMP/run_win.out rc
+    timeout "$secs" wine "$@" >"$out" 2>"$E2E_TMP/run_win.err" </dev/null
+    rc=$?
+    tr -d '\r' <"$out"
+    return "$rc"
+}
+
+# start_exe [--as NAME] EXE [ARGS...]: starts a Windows program in the
+# background from its own directory. NAME (default "main") names the files
+# $E2E_TMP/proc.NAME.{pid,out,err,rc} used by the functions below.
+start_exe() {
+    local name=main
+    if [[ "$1" == --as ]]; then name=$2; shift 2; fi
+    local exe=$1; shift
+    local base=$E2E_TMP/proc.$name
+    rm -f "$base".*
+    (
+        cd "$(dirname "$exe")" || exit 1
+        wine "$exe" "$@" >"$base.out" 2>"$base.err" </dev/null &
+        echo $! >"$base.pid"
+        wait $!
+        echo $? >"$base.rc.tmp"
+        mv "$base.rc.tmp" "$base.rc"
+    ) &
+    echo $! >"$base.wrapper"
+    _E2E_PROCS+=("$base")
+    _pid_known() { [[ -s "$base.pid" ]]; }
+    wait_until 5 _pid_known || fail "no pid for $name"
+    log "started $name: $exe $* (pid $(cat "$base.pid"))"
+}
+
+exe_pid() { cat "$E2E_TMP/proc.${1:-main}.pid"; }
+
+# exe_running [NAME]
+exe_running() { [[ ! -f "$E2E_TMP/proc.${1:-main}.rc" ]]; }
+
+# wait_exit TIMEOUT [NAME]: waits for the program to end; returns its exit
+# code, or 124 if it is still running at the deadline. Also sets EXIT_CODE.
+wait_exit() {
+    local secs=$1 name=${2:-main}
+    local rcfile=$E2E_TMP/proc.$name.rc
+    _has_rc() { [[ -f "$rcfile" ]]; }
+    if wait_until "$secs" _has_rc; then
+        EXIT_CODE=$(cat "$rcfile")
+        log "$name exited with $EXIT_CODE"
+        return "$EXIT_CODE"
+    fi
+    EXIT_CODE=timeout
+    return 124
+}
+
+# expect_exit CODE TIMEOUT [NAME]
+expect_exit() {
+    local want=$1 secs=$2 name=${3:-main}
+    wait_exit "$secs" "$name"
+    [[ "$EXIT_CODE" == timeout ]] && fail "$name still running after ${secs}s (wanted exit code $want)"
+    check_eq "$name exit code" "$want" "$EXIT_CODE"
+}
+
+# exe_output [NAME]: the program's stdout with Wine's CRs removed.
+exe_output() { tr -d '\r' <"$E2E_TMP/proc.${1:-main}.out"; }
+
+# ---------------------------------------------------------------- windows
+
+# visible_windows [CLASS]: ids of mapped top-level windows of that class.
+visible_windows() {
+    xdotool search --onlyvisible --class "^${1:-$VIEWER_CLASS}\$" 2>/dev/null
+}
+
+# Functions that can fail the test hand results back in globals, not on
+# stdout: a fail inside $(...) would only end the subshell.
+
+# wait_for_window [TIMEOUT] [CLASS]: sets WID to the first mapped window.
+wait_for_window() {
+    local secs=${1:-15} class=${2:-$VIEWER_CLASS}
+    _has_window() { WID=$(visible_windows "$class" | head -n1); [[ -n "$WID" ]]; }
+    wait_until "$secs" _has_window || fail "no mapped window of class $class within ${secs}s"
+    log "window $WID mapped"
+}
+
+# wait_for_title TITLE [TIMEOUT]: sets TITLE_WID to a mapped window with
+# exactly that title.
+wait_for_title() {
+    local title=$1 secs=${2:-15}
+    _has_title() {
+        TITLE_WID=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
+        [[ -n "$TITLE_WID" ]]
+    }
+    wait_until "$secs" _has_title || fail "no window titled '$title' within ${secs}s"
+    log "window '$title' is $TITLE_WID"
+}
+
+# window_geometry WID: "X Y W H" of the window on the root.
+window_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ {x=$NF}
+        /Absolute upper-left Y:/ {y=$NF}
+        /^ *Width:/ {w=$NF}
+        /^ *Height:/ {h=$NF}
+        END {if (w != "") print x, y, w, h}'
+}
+
+# window_border WID: the X border width.
+window_border() { xwininfo -id "$1" | awk '/Border width:/ {print $NF}'; }
+
+# wait_geometry WID "X Y W H" [TIMEOUT]: Wine may map a window before its
+# final move, so compare until it settles.
+wait_geometry() {
+    local wid=$1 want=$2 secs=${3:-5}
+    _geom_is() { [[ "$(window_geometry "$wid")" == "$want" ]]; }
+    wait_until "$secs" _geom_is ||
+        fail "window $wid geometry is '$(window_geometry "$wid")', expected '$want'"
+    log "ok: window geometry $want"
+}
+
+# ---------------------------------------------------------------- screen
+
+# try_screenshot FILE: the whole root window, exact pixels. xwd reads every
+# window with its own request and fails with BadDrawable when one is
+# destroyed meanwhile, so this can fail while windows come and go.
+try_screenshot() {
+    xwd -root -screen -silent -out "$1" 2>"$E2E_TMP/xwd.err" && return 0
+    rm -f "$1"
+    return 1
+}
+
+# screenshot FILE: as try_screenshot, retrying a few times.
+screenshot() {
+    local i
+    for i in 1 2 3; do
+        try_screenshot "$1" && return 0
+    done
+    fail "xwd failed: $(cat "$E2E_TMP/xwd.err")"
+}
+
+# field LINE KEY: value of KEY=value in a strip reader line.
+field() { tr ' ' '\n' <<<"$1" | sed -n "s/^$2=//p" | head -n1; }
+
+# wait_strip TIMEOUT [stripread options]: screenshots until the strip reader
+# finds a strip; sets STRIP_LINE to its first line. The last shot stays in
+# $STRIP_SHOT for pixel checks.
+wait_strip() {
+    local secs=$1; shift
+    STRIP_SHOT=$E2E_TMP/strip.xwd
+    STRIP_LINE=''
+    _strip_found() {
+        screenshot "$STRIP_SHOT"
+        STRIP_LINE=$("$STRIPREAD" "$@" "$STRIP_SHOT" 2>/dev/null | head -n1)
+        [[ "$STRIP_LINE" == *lead=* ]]
+    }
+    wait_until "$secs" _strip_found "$@" || fail "no strip on screen within ${secs}s (last: '$STRIP_LINE')"
+    log "strip: $STRIP_LINE"
+}
+
+# check_strip LINE KEY=VALUE...: every pair must match the strip reader line.
+check_strip() {
+    local line=$1 kv; shift
+    for kv in "$@"; do
+        local got
+        got=$(field "$line" "${kv%%=*}")
+        [[ "$got" == "${kv#*=}" ]] || fail "strip ${kv%%=*}: expected '${kv#*=}', got '$got' in: $line"
+    done
+    log "ok: strip $*"
+}
+
+# shots_until_exit TIMEOUT [NAME]: screenshots back to back until the program
+# ends, to catch states that are on screen only briefly. Reading them happens
+# afterwards: the strip reader is slower than xwd. Sets SHOTS_DIR, SHOT_COUNT.
+shots_until_exit() {
+    local secs=$1 name=${2:-main} n=0
+    local deadline=$(( $(now_ms) + secs * 1000 ))
+    SHOTS_DIR=$E2E_TMP/shots.$name
+    rm -rf "$SHOTS_DIR"
+    mkdir -p "$SHOTS_DIR"
+    while exe_running "$name"; do
+        (( $(now_ms) >= deadline )) && fail "$name still running after ${secs}s of screenshots"
+        # A shot fails when the window goes away during it; the loop then
+        # ends anyway.
+        try_screenshot "$SHOTS_DIR/$(printf %04d "$n").xwd" && n=$((n + 1))
+    done
+    SHOT_COUNT=$n
+    log "$SHOT_COUNT screenshots until $name ended"
+}
+
+# find_lead LEAD [stripread options]: sets STRIP_LINE to the strip line with
+# that lead letter from the first of the $SHOTS_DIR shots that shows one.
+find_lead() {
+    local lead=$1 shot line; shift
+    STRIP_LINE=''
+    for shot in "$SHOTS_DIR"/*.xwd; do
+        line=$("$STRIPREAD" "$@" "$shot" 2>/dev/null | grep -m1 " lead=$lead ") || continue
+        STRIP_LINE=$line
+        log "lead $lead in $(basename "$shot"): $line"
+        return 0
+    done
+    local seen=''
+    for shot in "$SHOTS_DIR"/*.xwd; do
+        seen+="$(basename "$shot" .xwd): $("$STRIPREAD" "$@" "$shot" 2>&1 | head -n1); "
+    done
+    fail "none of $SHOT_COUNT screenshots shows a strip with lead $lead ($seen)"
+}
+
+# box_luma SHOT X Y W H: mean brightness (0-255) of the box's pixels.
+box_luma() {
+    local c n sum=0 count=0
+    while read -r c n; do
+        [[ "$n" =~ ^[0-9]+$ && "$c" =~ ^#([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})$ ]] || continue
+        sum=$(( sum + (16#${BASH_REMATCH[1]} + 16#${BASH_REMATCH[2]} + 16#${BASH_REMATCH[3]}) * n ))
+        count=$(( count + 3 * n ))
+    done < <("$STRIPREAD" --colour-box "$2" "$3" "$4" "$5" "$1")
+    ((count > 0)) && echo $(( sum / count ))
+}
+
+# dominant_colour SHOT X Y W H: the box's most frequent colour, "#RRGGBB".
+dominant_colour() { "$STRIPREAD" --colour-box "$2" "$3" "$4" "$5" "$1" | head -n1 | cut -d' ' -f1; }
+
+# pixel SHOT X Y: "#RRGGBB".
+pixel() { "$STRIPREAD" --pixel "$2" "$3" "$1"; }
+
+# ---------------------------------------------------------------- input
+
+# open_popup WID X Y: right-clicks at (X, Y) on the root and waits for the
+# popup menu's own window to map; sets MENU_WID.
+open_popup() {
+    local wid=$1 x=$2 y=$3
+    xdotool mousemove "$x" "$y" click 3
+    _menu_open() { MENU_WID=$(visible_windows | grep -vx "$wid" | head -n1); [[ -n "$MENU_WID" ]]; }
+    wait_until 5 _menu_open || fail "right click at $x,$y opened no popup menu"
+    log "popup menu $MENU_WID open"
+}
+
+# wait_unmapped WID [TIMEOUT]: the window is gone or no longer mapped.
+wait_unmapped() {
+    local wid=$1 secs=${2:-5}
+    _unmapped() { ! visible_windows | grep -qx "$wid"; }
+    wait_until "$secs" _unmapped || fail "window $wid still mapped after ${secs}s"
+}
+
+# Popup menu items are told apart by the colour of bands across the menu:
+# a band in the first item and one in the last, clear of the borders.
+# menu_bands: sets MENU_TOP_BAND and MENU_LAST_BAND to their dominant colours
+# in a fresh screenshot of the open menu $MENU_WID.
+menu_bands() {
+    local mx my mw mh
+    read -r mx my mw mh <<<"$(window_geometry "$MENU_WID")"
+    [[ -n "$mh" ]] || fail "menu $MENU_WID has no geometry"
+    screenshot "$E2E_TMP/menu.xwd"
+    MENU_TOP_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + 6)) $((mw - 8)) 8)
+    MENU_LAST_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + mh - 14)) $((mw - 8)) 8)
+}
+
+# wait_menu_painted: a mapped menu is black until Wine paints it; then its
+# first and last items share the menu's background.
+wait_menu_painted() {
+    _menu_painted() {
+        menu_bands
+        [[ "$MENU_TOP_BAND" == "$MENU_LAST_BAND" && "$MENU_TOP_BAND" != "#000000" ]]
+    }
+    wait_until 5 _menu_painted || fail "menu never painted (first item $MENU_TOP_BAND, last $MENU_LAST_BAND)"
+    MENU_BACKGROUND=$MENU_TOP_BAND
+}
+
+# wait_last_item_lit: the highlight is on the last item and not the first.
+wait_last_item_lit() {
+    _last_lit() {
+        menu_bands
+        [[ "$MENU_TOP_BAND" == "$MENU_BACKGROUND" && "$MENU_LAST_BAND" != "$MENU_BACKGROUND" ]]
+    }
+    wait_until 5 _last_lit ||
+        fail "last menu item not highlighted (first item $MENU_TOP_BAND, last $MENU_LAST_BAND, background $MENU_BACKGROUND)"
+    log "ok: last menu item highlighted ($MENU_LAST_BAND)"
+}
+
+# keys KEY...: presses the keys in turn at about a person's pace. How close
+# together keys arrive changes what the program gets to paint (see
+# test_quit_quick_keys.sh), so tests that want a quick burst use xdotool
+# directly.
+keys() { xdotool key --delay 80 "$@"; }
+
+# ---------------------------------------------------------------- the viewer
+
+# Default window: 320x240 region inside a 3-pixel frame.
+VIEWER_W=326
+VIEWER_H=246
+FRAME=3
+
+# expect_viewer_at LEFT TOP [stripread options]: the viewer's window is mapped
+# at LEFT,TOP (root coordinates) with the default size and no decoration, and
+# the strip reader finds a strip with lead A covering exactly the region.
+# Strip coordinates are relative to the --monitor given, so pass its origin
+# as STRIP_ORIGIN="X Y" when that monitor is not at the root's origin.
+# Sets WID and STRIP_LINE.
+expect_viewer_at() {
+    local left=$1 top=$2; shift 2
+    local ox=0 oy=0
+    [[ -n "${STRIP_ORIGIN:-}" ]] && read -r ox oy <<<"$STRIP_ORIGIN"
+    wait_for_window 20
+    wait_geometry "$WID" "$left $top $VIEWER_W $VIEWER_H"
+    check_eq "X border width" 0 "$(window_border "$WID")"
+    # Wine asks a window manager for no title bar and no border this way.
+    local motif
+    motif=$(xprop -id "$WID" _MOTIF_WM_HINTS | sed -n 's/.*= *//p')
+    [[ -n "$motif" ]] || fail "window has no _MOTIF_WM_HINTS"
+    check_eq "_MOTIF_WM_HINTS decorations" 0x0 "$(cut -d, -f3 <<<"$motif" | tr -d ' ')"
+    local x0=$((left + FRAME - ox)) y0=$((top + FRAME - oy))
+    wait_strip 10 "$@"
+    # x0..y1 are what the strip says, at= where the reader found it.
+    check_strip "$STRIP_LINE" lead=A "x0=$x0" "y0=$y0" "x1=$((x0 + 319))" "y1=$((y0 + 239))" \
+        "at=$x0,$y0" checksum=ok region=exact
+    check_raised_frame "$STRIP_SHOT" "$left" "$top"
+}
+
+# check_raised_frame SHOT LEFT TOP: the frame around the region is lit from the
+# top left: its top and left edges are brighter than its bottom and right.
+check_raised_frame() {
+    local shot=$1 l=$2 t=$3 top bottom lft right
+    top=$(box_luma "$shot" "$l" "$t" "$VIEWER_W" "$FRAME")
+    bottom=$(box_luma "$shot" "$l" $((t + VIEWER_H - FRAME)) "$VIEWER_W" "$FRAME")
+    lft=$(box_luma "$shot" "$l" "$t" "$FRAME" "$VIEWER_H")
+    right=$(box_luma "$shot" $((l + VIEWER_W - FRAME)) "$t" "$FRAME" "$VIEWER_H")
+    [[ -n "$top" && -n "$bottom" && -n "$lft" && -n "$right" ]] || fail "cannot read the frame's colours"
+    ((top > bottom + 20 && top > right + 20 && lft > bottom + 20 && lft > right + 20)) ||
+        fail "frame is not raised: brightness top $top left $lft bottom $bottom right $right"
+    log "ok: raised frame (top $top left $lft bottom $bottom right $right)"
+}
+
+# start_viewer [ARGS...]: a fresh copy of the viewer started from its own
+# writable directory (it writes its ini file beside itself).
+start_viewer() {
+    install_viewer
+    start_exe "$VIEWER" "$@"
+}

@@ -1,0 +1,83 @@
+#!/bin/bash
+# Runs the end-to-end tests one after another and prints one line per test.
+#   MIRLO_WIN_DIR=build/win STRIPREAD=build/native/tools/stripread/stripread \
+#       tests/e2e/run_all.sh [NAME_PATTERN...]
+# A pattern selects tests whose file name contains it.
+# E2E_TEST_TIMEOUT (seconds, default 240) bounds each test.
+E2E_DIR=$(cd "$(dirname "$0")" && pwd)
+source "$E2E_DIR/lib.sh"
+E2E_NAME=run_all
+
+missing=()
+for tool in Xvfb Xorg wine wineboot wineserver xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+((${#missing[@]} == 0)) || { echo "missing tools: ${missing[*]}" >&2; exit 2; }
+[[ -n "${MIRLO_WIN_DIR:-}" && -d "$MIRLO_WIN_DIR" ]] || { echo "MIRLO_WIN_DIR must name the directory with MirloViewer.exe (got '${MIRLO_WIN_DIR:-}')" >&2; exit 2; }
+[[ -n "${STRIPREAD:-}" && -x "$STRIPREAD" ]] || { echo "STRIPREAD must name the strip reader executable (got '${STRIPREAD:-}')" >&2; exit 2; }
+# Tests copy the exe elsewhere, so relative paths must not depend on their cwd.
+MIRLO_WIN_DIR=$(cd "$MIRLO_WIN_DIR" && pwd)
+STRIPREAD=$(cd "$(dirname "$STRIPREAD")" && pwd)/$(basename "$STRIPREAD")
+export MIRLO_WIN_DIR STRIPREAD
+
+tests=()
+for t in "$E2E_DIR"/test_*.sh; do
+    name=$(basename "$t" .sh)
+    if (($# > 0)); then
+        keep=0
+        for pat in "$@"; do [[ "$name" == *"$pat"* ]] && keep=1; done
+        ((keep)) || continue
+    fi
+    tests+=("$t")
+done
+((${#tests[@]} > 0)) || { echo "no test matches: $*" >&2; exit 2; }
+
+RUN_DIR=$(mktemp -d /tmp/mirlo-e2e-run.XXXXXX) || exit 2
+child=''
+cleanup_run() {
+    # timeout runs the test in its own process group, out of reach of a
+    # terminal's Ctrl-C: pass the stop on so the test's own traps clean up.
+    if [[ -n "$child" ]] && kill -0 "$child" 2>/dev/null; then
+        kill -TERM "$child" 2>/dev/null
+        wait "$child" 2>/dev/null
+    fi
+    rm -rf "$RUN_DIR"
+}
+trap cleanup_run EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# One booted prefix per run; each test copies it.
+start=$(date +%s)
+mkdir -p "$RUN_DIR/tmp"
+export TMPDIR=$RUN_DIR/tmp
+export E2E_PREFIX_CACHE=$RUN_DIR/prefix
+make_prefix "$E2E_PREFIX_CACHE"
+unset TMPDIR
+echo "wine prefix ready in $(($(date +%s) - start)) s"
+
+passed=0 failed=0
+for t in "${tests[@]}"; do
+    name=$(basename "$t" .sh)
+    out=$RUN_DIR/$name.log
+    t0=$(date +%s)
+    timeout -k 30 "${E2E_TEST_TIMEOUT:-240}" bash "$t" >"$out" 2>&1 &
+    child=$!
+    wait "$child"
+    rc=$?
+    child=''
+
+    secs=$(($(date +%s) - t0))
+    if ((rc == 0)); then
+        passed=$((passed + 1))
+        echo "PASS $name (${secs} s)"
+    else
+        failed=$((failed + 1))
+        ((rc == 124)) && echo "timed out after ${E2E_TEST_TIMEOUT:-240} s" >>"$out"
+        echo "FAIL $name (${secs} s, exit $rc)"
+        sed 's/^/    /' "$out"
+    fi
+done
+echo "total $(($(date +%s) - start)) s"
+echo "$passed passed, $failed failed"
+((failed == 0))
