@@ -1,25 +1,97 @@
+#include "app/error_box.h"
 #include "app/form1.h"
+#include "app/program_path.h"
+#include "settings/profile_values.h"
 
 namespace mirlo {
 
-void TForm1::LoadSettings() {
-  // Until the settings file is read, every field takes its default; the
-  // monitor of each stored state is the default monitor.
-  ViewerState& s = state_;
-  s.StartupSize = 4;
-  s.RememberOnExit = false;
-  s.AlwaysOnTop = false;
-  s.DisplayMode = 0;
-  s.RegionWidth = 320;
-  s.Aspect = 0;
-  s.WindowLeft = 0;
-  s.WindowTop = 0;
-  s.MonitorIndex = s.DefaultMonitor;
-  const PresetRecord fresh{0, 0, 320, 0, s.DefaultMonitor, 0};
-  s.LastWindowed = fresh;
-  for (PresetRecord& p : s.Presets) p = fresh;
+namespace {
+
+const char kFileName[] = "veltmirl.ini";
+const char kSaveSection[] = "SaveParameter";
+// "Current" and "Front" have always been read under this spelling; the store
+// matches names without regard to case, so it is the same section.
+const char kSaveSectionAsRead[] = "saveParameter";
+const char* const kRecordSections[] = {"TempParameter", "Pre1Parameter", "Pre2Parameter",
+                                       "Pre3Parameter"};
+
+struct DisplayKey {
+  const char* name;
+  int32_t PresetRecord::*field;
+};
+
+// The six display keys of a section, in file order.
+const DisplayKey kDisplayKeys[] = {
+    {"Full", &PresetRecord::mode},  {"Width", &PresetRecord::width},
+    {"Aspect", &PresetRecord::aspect}, {"X", &PresetRecord::left},
+    {"Y", &PresetRecord::top},      {"ScrIdx", &PresetRecord::monitor},
+};
+
+// The settings file, opened by full path for one load or save.
+class SettingsFile {
+ public:
+  explicit SettingsFile(Desktop& desk)
+      : desk_(desk), path_(ProgramDirectory(desk.ModuleFileName()) + kFileName) {}
+
+  int32_t ReadInteger(const char* section, const char* key, int32_t fallback) {
+    return ParseProfileInteger(desk_.ReadProfileString(section, key, "", path_), fallback);
+  }
+
+  PresetRecord ReadRecord(const char* section, int32_t defaultMonitor) {
+    const PresetRecord defaults{0, 0, 320, 0, defaultMonitor, 0};
+    PresetRecord r;
+    for (const DisplayKey& k : kDisplayKeys) r.*k.field = ReadInteger(section, k.name, defaults.*k.field);
+    return r;
+  }
+
+  void Write(const char* section, const char* key, const std::string& value) {
+    if (!desk_.WriteProfileString(section, key, value, path_)) {
+      throw ViewerError(path_ + " に書き込めません");
+    }
+  }
+
+  void WriteRecord(const char* section, const PresetRecord& r) {
+    for (const DisplayKey& k : kDisplayKeys) Write(section, k.name, FormatProfileInteger(r.*k.field));
+  }
+
+ private:
+  Desktop& desk_;
+  std::string path_;
+};
+
+PresetRecord CurrentDisplayState(const ViewerState& s) {
+  return PresetRecord{s.WindowLeft, s.WindowTop, s.RegionWidth, s.Aspect, s.MonitorIndex,
+                      s.DisplayMode};
 }
 
-void TForm1::SaveSettings() {}
+}  // namespace
+
+void TForm1::LoadSettings() {
+  ViewerState& s = state_;
+  SettingsFile file(desk_);
+  s.StartupSize = file.ReadInteger(kSaveSection, "Size", 4);
+  s.RememberOnExit = file.ReadInteger(kSaveSectionAsRead, "Current", 0) != 0;
+  s.AlwaysOnTop = file.ReadInteger(kSaveSectionAsRead, "Front", 0) != 0;
+  const PresetRecord current = file.ReadRecord(kSaveSection, s.DefaultMonitor);
+  s.WindowLeft = current.left;
+  s.WindowTop = current.top;
+  s.RegionWidth = current.width;
+  s.Aspect = current.aspect;
+  s.MonitorIndex = current.monitor;
+  s.DisplayMode = current.mode;
+  s.LastWindowed = file.ReadRecord(kRecordSections[0], s.DefaultMonitor);
+  for (int i = 0; i < 3; ++i) s.Presets[i] = file.ReadRecord(kRecordSections[i + 1], s.DefaultMonitor);
+}
+
+void TForm1::SaveSettings() {
+  const ViewerState& s = state_;
+  SettingsFile file(desk_);
+  file.Write(kSaveSection, "Size", FormatProfileInteger(s.StartupSize));
+  file.Write(kSaveSection, "Current", FormatProfileBoolean(s.RememberOnExit));
+  file.Write(kSaveSection, "Front", FormatProfileBoolean(s.AlwaysOnTop));
+  file.WriteRecord(kSaveSection, CurrentDisplayState(s));
+  file.WriteRecord(kRecordSections[0], s.LastWindowed);
+  for (int i = 0; i < 3; ++i) file.WriteRecord(kRecordSections[i + 1], s.Presets[i]);
+}
 
 }  // namespace mirlo

@@ -89,7 +89,12 @@ void Win32Desktop::Paint() {
   if (events_ != nullptr) events_->OnPaint();
   EndPaint(window_, &ps);
   paintDc_ = nullptr;
-  GdiFlush();  // the strip reaches the screen at the end of every paint
+  // The strip must reach the screen at the end of every paint, also when the
+  // thread blocks right afterwards (the closing strip's pause). Some window
+  // systems show drawing only once the thread waits; a zero-length wait that
+  // handles no message gives them that moment.
+  GdiFlush();
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, 0);
 }
 
 void Win32Desktop::FillRect(const Rect& r, Color c) {
