@@ -33,7 +33,15 @@ void TForm1::ApplyWindowState() {
     desk_.SetTopmost(true);
     // However the window system maximises a window without caption, the
     // viewer ends covering exactly its monitor's bounds.
-    const Rect b = MonitorBounds(desk_, state_.MonitorIndex);
+    Rect b = MonitorBounds(desk_, state_.MonitorIndex);
+    if (state_.MonitorIndex < 0 || state_.MonitorIndex >= MonitorCount(desk_)) {
+      // A monitor removed since the state was stored: stay at the desktop
+      // origin with the size of a real monitor, so the viewer can still be
+      // double-clicked back to a window.
+      const Rect d = MonitorBounds(desk_, state_.DefaultMonitor);
+      b.right = b.left + d.Width();
+      b.bottom = b.top + d.Height();
+    }
     desk_.SetWindowBounds(b.left, b.top, b.Width(), b.Height());
   } else {
     desk_.SetWindowState(WindowState::Normal);

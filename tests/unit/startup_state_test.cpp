@@ -1,0 +1,97 @@
+// The display state the viewer opens in, chosen from the settings file.
+
+#include <gtest/gtest.h>
+
+#include "sim_viewer.h"
+
+namespace mirlo {
+namespace {
+
+const char kIni[] = "C:\\Tools\\MirloViewer\\veltmirl.ini";
+
+// Starts a viewer whose settings file holds `ini`.
+void Start(SimViewer& v, const std::string& ini) {
+  v.desk.SetProfileFileText(kIni, ini);
+  v.form.Create();
+}
+
+TEST(StartupStateTest, WidthChoiceIsCentredOnTheWorkArea) {
+  SimViewer v({MakeMonitor(0, 0, 1024, 768, 30)});
+  Start(v, "[SaveParameter]\r\nSize=5\r\n");
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{189, 186, 189 + 646, 186 + 366}));
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{192, 831, 189, 548, 640, 360}));
+}
+
+TEST(StartupStateTest, WidthChoiceIsLimitedByTheMonitor) {
+  SimViewer v({MakeMonitor(0, 0, 1024, 768, 30)});
+  Start(v, "[SaveParameter]\r\nSize=13\r\n");  // 1440 wide, limit 800
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{109, 141, 109 + 806, 141 + 456}));
+  EXPECT_EQ(v.state().Aspect, 1);
+}
+
+TEST(StartupStateTest, FullScreenChoices) {
+  for (auto [size, mode] : {std::pair{0, 1}, {1, 3}, {2, 2}}) {
+    SimViewer v({MakeMonitor(0, 0, 1280, 1024, 30)});
+    Start(v, "[SaveParameter]\r\nSize=" + std::to_string(size) + "\r\n");
+    EXPECT_EQ(v.state().DisplayMode, mode) << size;
+    EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1280, 1024})) << size;
+    EXPECT_TRUE(v.desk.IsTopmost());
+  }
+}
+
+TEST(StartupStateTest, PresetChoiceOpensAtThePresetOnItsMonitor) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40), MakeMonitor(1920, 0, 1280, 1024, 30)});
+  Start(v,
+        "[SaveParameter]\r\nSize=16\r\n"
+        "[Pre2Parameter]\r\nFull=0\r\nWidth=640\r\nAspect=0\r\nX=2100\r\nY=200\r\nScrIdx=1\r\n");
+  EXPECT_EQ(v.state().MonitorIndex, 1);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{2100, 200, 2100 + 646, 200 + 486}));
+  // A preset outside its monitor's work area is pulled into it.
+  SimViewer w({MakeMonitor(0, 0, 1920, 1200, 40), MakeMonitor(1920, 0, 1280, 1024, 30)});
+  Start(w,
+        "[SaveParameter]\r\nSize=16\r\n"
+        "[Pre2Parameter]\r\nWidth=640\r\nX=100\r\nY=900\r\nScrIdx=1\r\n");
+  EXPECT_EQ(w.desk.WindowBounds(), (Rect{1920, 994 - 486, 1920 + 646, 994}));
+}
+
+TEST(StartupStateTest, RememberedStateIsKeptButPulledIntoTheWorkArea) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  Start(v,
+        "[SaveParameter]\r\nSize=0\r\nCurrent=1\r\nFull=0\r\nWidth=800\r\nAspect=1\r\n"
+        "X=1500\r\nY=-30\r\nScrIdx=0\r\n");
+  EXPECT_EQ(v.state().DisplayMode, 0);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1920 - 806, 0, 1920, 456}));
+}
+
+TEST(StartupStateTest, RememberedFullScreenOnARemovedMonitorCanBeLeft) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  Start(v,
+        "[SaveParameter]\r\nCurrent=1\r\nFull=1\r\nScrIdx=3\r\n"
+        "[TempParameter]\r\nWidth=640\r\nX=100\r\nY=100\r\nScrIdx=3\r\n");
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{0, -1, 0, -1, 0, 0}));
+  // Still a window the user can double-click: at the origin, the size of a monitor.
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200}));
+  EXPECT_TRUE(StripsOnMonitor(v.desk, 0, Rect{0, 0, 1920, 1200}).empty());
+  v.desk.DoubleClickLeft(50, 50);
+  EXPECT_EQ(v.state().DisplayMode, 0);
+  EXPECT_EQ(v.state().MonitorIndex, 0);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{100, 100, 746, 586}));
+  EXPECT_EQ(OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200}).x0, 103);
+}
+
+TEST(StartupStateTest, UnknownChoiceStartsWithTheLoadedWindow) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  Start(v, "[SaveParameter]\r\nSize=40\r\nFull=3\r\nWidth=640\r\nAspect=1\r\nX=10\r\nY=20\r\n");
+  EXPECT_EQ(v.state().DisplayMode, 0);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{10, 20, 656, 386}));
+}
+
+TEST(StartupStateTest, StoredAlwaysOnTopChecksTheItemAndRaisesTheViewer) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  Start(v, "[SaveParameter]\r\nFront=1\r\n");
+  EXPECT_TRUE(v.Checked(MenuItem::N7));
+  EXPECT_TRUE(v.desk.IsTopmost());
+}
+
+}  // namespace
+}  // namespace mirlo
