@@ -41,6 +41,10 @@ void TForm1::OnMouseUp(MouseButton, int, int) {
   Guarded([this] { FormMouseUp(); });
 }
 
+void TForm1::OnCaptureLost() {
+  Guarded([this] { FormCaptureLost(); });
+}
+
 void TForm1::OnDoubleClick() {
   Guarded([this] { FormDblClick(); });
 }

@@ -67,6 +67,7 @@ class TForm1 : public WindowEvents {
   void FormMouseDown(MouseButton button, int x, int y);
   void FormMouseMove();
   void FormMouseUp();
+  void FormCaptureLost();
 
   // Settings, information and help.
   void LoadSettings();
@@ -82,6 +83,7 @@ class TForm1 : public WindowEvents {
   void OnMouseMove(int x, int y) override;
   void OnMouseUp(MouseButton button, int x, int y) override;
   void OnDoubleClick() override;
+  void OnCaptureLost() override;
   void OnMenuCommand(int command) override;
   void OnSettingChange(unsigned action) override;
 

@@ -20,6 +20,8 @@ class WindowEvents {
   virtual void OnMouseMove(int x, int y) = 0;
   virtual void OnMouseUp(MouseButton button, int x, int y) = 0;
   virtual void OnDoubleClick() = 0;
+  // The mouse capture went to another window without a button release.
+  virtual void OnCaptureLost() = 0;
   virtual void OnMenuCommand(int command) = 0;
   virtual void OnSettingChange(unsigned action) = 0;
 };

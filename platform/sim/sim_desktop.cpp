@@ -256,6 +256,11 @@ void SimDesktop::DoubleClickLeft(int x, int y) {
   events_->OnMouseDown(MouseButton::Left, x, y);
 }
 
+void SimDesktop::LoseCapture() {
+  captured_ = false;
+  events_->OnCaptureLost();
+}
+
 void SimDesktop::ChooseMenu(int id) {
   if (!menu_.at(id).enabled) return;
   events_->OnMenuCommand(id);

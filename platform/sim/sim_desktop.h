@@ -88,6 +88,8 @@ class SimDesktop : public Desktop, public Application {
   void MoveMouseTo(Point screen);
   void Release(MouseButton button);
   void DoubleClickLeft(int x, int y);
+  // Another window takes the mouse capture during a drag.
+  void LoseCapture();
   void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
   void BroadcastSettingChange(unsigned action);
   // Changes a monitor's work area after start, as a docked bar would.

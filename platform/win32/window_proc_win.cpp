@@ -51,6 +51,9 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONUP:
       if (events) events->OnMouseUp(MouseButton::Right, x, y);
       break;  // the default procedure turns the release into WM_CONTEXTMENU
+    case WM_CAPTURECHANGED:
+      if (events && reinterpret_cast<HWND>(lp) != hwnd) events->OnCaptureLost();
+      return 0;
     case WM_CONTEXTMENU:
       if (desk) desk->ShowPopupMenu(lp);
       return 0;

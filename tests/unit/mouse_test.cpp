@@ -1,0 +1,126 @@
+// Moving and resizing the windowed viewer with the mouse.
+
+#include <gtest/gtest.h>
+
+#include "sim_viewer.h"
+
+namespace mirlo {
+namespace {
+
+// A 1920 x 1200 monitor whose work area ends at row 1160, with the viewer at
+// (100, 100), 640 wide (646 x 486 normal, 646 x 366 wide).
+SimViewer ViewerAt100(int aspect) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  v.state().WindowLeft = 100;
+  v.state().WindowTop = 100;
+  v.state().RegionWidth = 640;
+  v.state().Aspect = aspect;
+  v.form.UpdateBounds();
+  return v;
+}
+
+// Presses at a window position and moves the pointer by (dx, dy).
+Rect Drag(SimViewer& v, Point press, int dx, int dy) {
+  const Rect w = v.desk.WindowBounds();
+  v.desk.MoveMouseTo(Point{w.left + press.x, w.top + press.y});
+  v.desk.PressLeft(press.x, press.y);
+  v.desk.MoveMouseTo(Point{w.left + press.x + dx, w.top + press.y + dy});
+  return v.desk.WindowBounds();
+}
+
+Rect At(int left, int top, int width, int height) {
+  return Rect{left, top, left + width, top + height};
+}
+
+TEST(MouseTest, DragsGiveTheWindowsOfTheExamples) {
+  struct Case {
+    int aspect;
+    Point press;
+    int dx, dy;
+    Rect expected;
+  };
+  const Case cases[] = {
+      {0, {640, 300}, 300, 0, At(100, 100, 946, 711)},      // right band, lower half
+      {0, {640, 300}, 800, 0, At(100, 100, 1411, 1060)},    // widest, then cut at the bottom
+      {0, {640, 300}, -3000, 0, At(100, 100, 326, 246)},    // smallest
+      {0, {5, 5}, -55, -55, At(45, 59, 701, 527)},          // corner: left band, upper half
+      {0, {300, 300}, -900, -900, At(0, 0, 646, 486)},      // move, stopped at the corner
+      {0, {300, 300}, 5000, 5000, At(1274, 674, 646, 486)},
+      {0, {300, 480}, 0, 120, At(0, 100, 746, 561)},        // bottom band, left half, cut at 0
+      {0, {10, 400}, -40, 0, At(60, 100, 686, 516)},        // left band, lower half
+      {1, {300, 5}, 0, -1000, At(0, 44, 746, 422)},         // top band, left half, wide
+  };
+  for (const Case& c : cases) {
+    SimViewer v = ViewerAt100(c.aspect);
+    const Rect got = Drag(v, c.press, c.dx, c.dy);
+    EXPECT_EQ(got, c.expected) << "press " << c.press.x << "," << c.press.y << " by " << c.dx
+                               << "," << c.dy << ": got " << got.left << "," << got.top << " "
+                               << got.Width() << "x" << got.Height();
+    // The strip follows every step.
+    EXPECT_EQ(v.state().RegionRect.x0, got.left + 3);
+    EXPECT_EQ(v.state().RegionRect.width, got.Width() - 6);
+  }
+}
+
+TEST(MouseTest, ResultDependsOnlyOnWhereThePointerIsNow) {
+  SimViewer v = ViewerAt100(0);
+  Drag(v, Point{640, 300}, 900, 0);
+  v.desk.MoveMouseTo(Point{100 + 640 + 300, 400});
+  EXPECT_EQ(v.desk.WindowBounds(), At(100, 100, 946, 711));
+}
+
+TEST(MouseTest, WidthIsLimitedByTheMonitorNotTheWorkArea) {
+  SimViewer v({MakeMonitor(0, 0, 1024, 768)});
+  v.form.Create();
+  v.state().WindowLeft = 0;
+  v.state().WindowTop = 0;
+  v.desk.ChooseMenu(Id(MenuItem::N6401));
+  EXPECT_EQ(Drag(v, Point{640, 300}, 2000, 0), At(0, 0, 806, 606));
+}
+
+TEST(MouseTest, CursorShowsTheZoneFromTheFirstMovement) {
+  SimViewer v = ViewerAt100(0);
+  v.desk.PressLeft(300, 300);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+  v.desk.MoveMouseTo(Point{401, 400});
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::HandPoint);
+  v.desk.Release(MouseButton::Left);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+  EXPECT_FALSE(v.desk.HasCapture());
+  Drag(v, Point{5, 5}, 1, 1);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::SizeWE);
+  v.desk.Release(MouseButton::Left);
+  Drag(v, Point{300, 480}, 0, 1);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::SizeNS);
+}
+
+TEST(MouseTest, RightPressFullScreenAndLostCaptureMoveNothing) {
+  SimViewer v = ViewerAt100(0);
+  const Rect before = v.desk.WindowBounds();
+  v.desk.PressRight(300, 300);
+  EXPECT_TRUE(v.desk.HasCapture());
+  v.desk.MoveMouseTo(Point{900, 900});
+  EXPECT_EQ(v.desk.WindowBounds(), before);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+  v.desk.Release(MouseButton::Right);
+  EXPECT_FALSE(v.desk.HasCapture());
+
+  // A drag whose capture is taken away ends at once.
+  Drag(v, Point{300, 300}, 10, 0);
+  v.desk.LoseCapture();
+  const Rect afterLoss = v.desk.WindowBounds();
+  v.desk.MoveMouseTo(Point{1000, 1000});
+  EXPECT_EQ(v.desk.WindowBounds(), afterLoss);
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+
+  v.desk.ChooseMenu(Id(MenuItem::N4));
+  const int paints = v.desk.PaintCount();
+  v.desk.PressLeft(300, 300);
+  v.desk.MoveMouseTo(Point{50, 50});
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200}));
+  EXPECT_EQ(v.desk.PaintCount(), paints);
+}
+
+}  // namespace
+}  // namespace mirlo
