@@ -10,7 +10,8 @@
 #   E2E_PREFIX_CACHE  booted prefix to copy (run_all.sh makes one per run;
 #                     a test run alone boots its own)
 #   E2E_KEEP=1        keep the test's temp dir for a post-mortem
-#   E2E_WINE_MANAGED  Y or N for Wine's X11 "Managed" key (default N)
+#   E2E_WINE_MANAGED  Y or N for Wine's X11 "Managed" key (default N); a
+#                     test may set it before use_prefix to get the other one
 
 VIEWER_CLASS='mirloviewer.exe'
 
@@ -281,7 +282,21 @@ make_prefix() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >>"$dir.boot.log" 2>&1 || exit 1
         wineserver -w
     ) || fail "cannot boot Wine prefix in $dir"
-    touch "$dir.ready"
+    # use_prefix reads the setting back to tell whether a copy needs changing.
+    echo "$managed" >"$dir.ready"
+}
+
+# set_wine_managed Y|N: sets Wine's X11 "Managed" key in $WINEPREFIX, a
+# prefix no wineserver runs for (a fresh copy). make_prefix always writes the
+# key, so editing user.reg in place saves starting Wine for it.
+set_wine_managed() {
+    local want=$1 reg=$WINEPREFIX/user.reg
+    [[ "$want" == [YN] ]] || fail "set_wine_managed: '$want' is not Y or N"
+    local section='/^\[Software\\\\Wine\\\\X11 Driver\]/,/^\[/'
+    sed -i "${section}s/^\"Managed\"=\"[YN]\"\$/\"Managed\"=\"$want\"/" "$reg" || fail "cannot edit $reg"
+    sed -n "${section}p" "$reg" | grep -qx "\"Managed\"=\"$want\"" ||
+        fail "no Managed value in the X11 Driver key of $reg"
+    log "Wine X11 Managed=$want"
 }
 
 # use_prefix: gives this test its own copy of the suite's booted prefix and
@@ -297,6 +312,8 @@ use_prefix() {
     export WINEPREFIX=$E2E_TMP/prefix
     cp -a "$cache" "$WINEPREFIX" || fail "cannot copy Wine prefix"
     _E2E_PREFIXES+=("$WINEPREFIX")
+    local want=${E2E_WINE_MANAGED:-N}
+    [[ "$(cat "$cache.ready")" == "$want" ]] || set_wine_managed "$want"
 }
 
 # install_viewer: copies MirloViewer.exe (and any DLLs beside it) into a fresh
@@ -458,6 +475,12 @@ screenshot() {
     fail "xwd failed: $(cat "$E2E_TMP/xwd.err")"
 }
 
+# window_screenshot WID FILE: the window's own pixels, window coordinates. A
+# fraction of a root shot's size, for checks that read many boxes.
+window_screenshot() {
+    xwd -id "$1" -silent -out "$2" 2>"$E2E_TMP/xwd.err" || fail "xwd of window $1 failed: $(cat "$E2E_TMP/xwd.err")"
+}
+
 # field LINE KEY: value of KEY=value in a strip reader line.
 field() { tr ' ' '\n' <<<"$1" | sed -n "s/^$2=//p" | head -n1; }
 
@@ -475,6 +498,45 @@ wait_strip() {
     }
     wait_until "$secs" _strip_found "$@" || fail "no strip on screen within ${secs}s (last: '$STRIP_LINE')"
     log "strip: $STRIP_LINE"
+}
+
+# wait_strip_match TIMEOUT KEY=VALUE... [-- stripread options]: as wait_strip,
+# until the strip's line matches every pair. While a window moves, resizes
+# and repaints, the reader may first see a stale strip.
+wait_strip_match() {
+    local secs=$1; shift
+    local want=()
+    while (($# > 0)) && [[ "$1" != -- ]]; do want+=("$1"); shift; done
+    (($# > 0)) && shift
+    STRIP_SHOT=$E2E_TMP/strip.xwd
+    STRIP_LINE=''
+    _strip_matches() {
+        local kv
+        screenshot "$STRIP_SHOT"
+        STRIP_LINE=$("$STRIPREAD" "$@" "$STRIP_SHOT" 2>/dev/null | head -n1)
+        [[ "$STRIP_LINE" == *lead=* ]] || return 1
+        for kv in "${want[@]}"; do
+            [[ "$(field "$STRIP_LINE" "${kv%%=*}")" == "${kv#*=}" ]] || return 1
+        done
+    }
+    wait_until "$secs" _strip_matches "$@" ||
+        fail "no strip with ${want[*]} within ${secs}s (last: '$STRIP_LINE')"
+    log "ok: strip $STRIP_LINE"
+}
+
+# expect_no_strip SHOT [stripread options]: the strip reader finds none.
+expect_no_strip() {
+    local shot=$1 out; shift
+    out=$("$STRIPREAD" "$@" "$shot" 2>&1)
+    check_eq "strip reader on ${*:-the whole screen}" "no strip" "$out"
+}
+
+# expect_box_colour SHOT WHAT X Y W H COLOUR: every pixel of the box has that
+# colour.
+expect_box_colour() {
+    local shot=$1 what=$2 x=$3 y=$4 w=$5 h=$6 colour=$7 got
+    got=$("$STRIPREAD" --colour-box "$x" "$y" "$w" "$h" "$shot" 2>&1 | tr '\n' ' ' | sed 's/ $//')
+    check_eq "$what (${w}x$h at $x,$y)" "$colour $((w * h))" "$got"
 }
 
 # check_strip LINE KEY=VALUE...: every pair must match the strip reader line.
@@ -596,6 +658,9 @@ wait_last_item_lit() {
     log "ok: last menu item highlighted ($MENU_LAST_BAND)"
 }
 
+# double_click X Y: a left double click at root coordinates X,Y.
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1; }
+
 # keys KEY...: presses the keys in turn at about a person's pace. How close
 # together keys arrive changes what the program gets to paint (see
 # test_quit_quick_keys.sh), so tests that want a quick burst use xdotool
@@ -628,11 +693,56 @@ expect_viewer_at() {
     [[ -n "$motif" ]] || fail "window has no _MOTIF_WM_HINTS"
     check_eq "_MOTIF_WM_HINTS decorations" 0x0 "$(cut -d, -f3 <<<"$motif" | tr -d ' ')"
     local x0=$((left + FRAME - ox)) y0=$((top + FRAME - oy))
-    wait_strip 10 "$@"
     # x0..y1 are what the strip says, at= where the reader found it.
-    check_strip "$STRIP_LINE" lead=A "x0=$x0" "y0=$y0" "x1=$((x0 + 319))" "y1=$((y0 + 239))" \
-        "at=$x0,$y0" checksum=ok region=exact
+    wait_strip_match 10 lead=A "x0=$x0" "y0=$y0" "x1=$((x0 + 319))" "y1=$((y0 + 239))" \
+        "at=$x0,$y0" checksum=ok region=exact -- "$@"
     check_raised_frame "$STRIP_SHOT" "$left" "$top"
+}
+
+# check_frame_colours SHOT LEFT TOP [W H]: the frame around a W x H region
+# (default 320x240) in the window at LEFT,TOP, line by line, each exactly its
+# colour; the rest of the region below the strip's row is plain magenta.
+check_frame_colours() {
+    local shot=$1 l=$2 t=$3 w=${4:-320} h=${5:-240}
+    local seg what x y sw sh colour
+    # what|x|y|width|height|colour, in window coordinates
+    local segs=(
+        "outer left|0|0|1|$((h + 4))|#E2EFF1"
+        "outer top|0|0|$((w + 5))|1|#E2EFF1"
+        "inner left|1|1|1|$((h + 3))|#FFFFFF"
+        "inner top|1|1|$((w + 3))|1|#FFFFFF"
+        "ring left|2|2|1|$((h + 2))|#C8D0D4"
+        "ring right|$((w + 3))|2|1|$((h + 2))|#C8D0D4"
+        "ring top|2|2|$((w + 2))|1|#C8D0D4"
+        "ring bottom|2|$((h + 3))|$((w + 2))|1|#C8D0D4"
+        "inner bottom|1|$((h + 4))|$((w + 4))|1|#99A8AC"
+        "inner right|$((w + 4))|1|1|$((h + 4))|#99A8AC"
+        "outer bottom|0|$((h + 5))|$((w + 6))|1|#646F71"
+        "outer right|$((w + 5))|0|1|$((h + 6))|#646F71"
+        "region below the strip|3|4|$w|$((h - 1))|#FF00FF"
+    )
+    for seg in "${segs[@]}"; do
+        IFS='|' read -r what x y sw sh colour <<<"$seg"
+        expect_box_colour "$shot" "$what" $((l + x)) $((t + y)) "$sw" "$sh" "$colour"
+    done
+    # Nothing paints the pixel where the outer left line stops short of the
+    # inner bottom one: the window's background (button face, light grey).
+    local c
+    c=$(pixel "$shot" "$l" $((t + h + 4)))
+    [[ "$c" =~ ^#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2})$ ]] || fail "cannot read the corner pixel: '$c'"
+    case $c in
+    '#E2EFF1' | '#FFFFFF' | '#C8D0D4' | '#99A8AC' | '#646F71' | '#FF00FF')
+        fail "corner pixel at window 0,$((h + 4)) is painted $c" ;;
+    esac
+    local r=$((16#${BASH_REMATCH[1]})) g=$((16#${BASH_REMATCH[2]})) b=$((16#${BASH_REMATCH[3]}))
+    ((r >= 0xB0 && g >= 0xB0 && b >= 0xB0)) || fail "corner pixel at window 0,$((h + 4)) is $c, not a light background"
+    log "ok: corner pixel at window 0,$((h + 4)) keeps the background $c"
+}
+
+# expect_frame_colours WID: check_frame_colours on a shot of the window alone.
+expect_frame_colours() {
+    window_screenshot "$1" "$E2E_TMP/window.xwd"
+    check_frame_colours "$E2E_TMP/window.xwd" 0 0
 }
 
 # check_raised_frame SHOT LEFT TOP: the frame around the region is lit from the
@@ -647,6 +757,20 @@ check_raised_frame() {
     ((top > bottom + 20 && top > right + 20 && lft > bottom + 20 && lft > right + 20)) ||
         fail "frame is not raised: brightness top $top left $lft bottom $bottom right $right"
     log "ok: raised frame (top $top left $lft bottom $bottom right $right)"
+}
+
+# expect_only_viewer WID: WID is the viewer's one mapped window.
+expect_only_viewer() {
+    check_eq "mapped viewer windows" "$1" "$(visible_windows | tr '\n' ' ' | sed 's/ $//')"
+}
+
+# expect_wine_managed WID: Wine runs with the "Managed" setting the test asked
+# for (E2E_WINE_MANAGED): it makes unmanaged top-levels override-redirect.
+expect_wine_managed() {
+    local managed=${E2E_WINE_MANAGED:-N} want=no
+    [[ "$managed" == N ]] && want=yes
+    check_eq "override-redirect with Managed=$managed" "$want" \
+        "$(xwininfo -id "$1" | awk '/Override Redirect State:/ {print $NF}')"
 }
 
 # start_viewer [ARGS...]: a fresh copy of the viewer started from its own
