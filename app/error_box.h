@@ -22,4 +22,17 @@ std::string ErrorBoxText(const std::string& message);
 
 void ShowErrorBox(Desktop& desk, const std::string& message);
 
+// Runs an event handler; an error escaping it is shown in the standard box,
+// the rest of the handler is skipped and the message loop goes on.
+template <typename Handler>
+void RunGuarded(Desktop& desk, Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowErrorBox(desk, e.what());
+  } catch (...) {
+    ShowErrorBox(desk, "");
+  }
+}
+
 }  // namespace mirlo

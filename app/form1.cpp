@@ -9,14 +9,7 @@ TForm1::TForm1(Desktop& desk) : desk_(desk) { desk_.CreatePopupMenu(PopupMenu1En
 
 template <typename Handler>
 void TForm1::Guarded(Handler&& handler) {
-  // The rest of the handler is skipped and the message loop goes on.
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    ShowErrorBox(desk_, e.what());
-  } catch (...) {
-    ShowErrorBox(desk_, "");
-  }
+  RunGuarded(desk_, handler);
 }
 
 void TForm1::Create() {

@@ -17,6 +17,7 @@ class TForm1 : public WindowEvents {
   // Builds the window's popup menu from the form description.
   explicit TForm1(Desktop& desk);
 
+  Desktop& Desk() { return desk_; }
   ViewerState& State() { return state_; }
   const ViewerState& State() const { return state_; }
 
@@ -72,6 +73,7 @@ class TForm1 : public WindowEvents {
   // Settings, information and help.
   void LoadSettings();
   void SaveSettings();
+  void ShowSettingsDialog();
   void N1Click();
   void N12Click();
   void HtmlHelpClick();

@@ -1,11 +1,24 @@
 #include "app/form1.h"
+#include "app/program_path.h"
+#include "dialogs/information_form.h"
+#include "dialogs/version_info_form.h"
 
 namespace mirlo {
 
-// The display-information box, the version box and the help file come with
-// their dialogs.
-void TForm1::N12Click() {}
-void TForm1::HtmlHelpClick() {}
-void TForm1::VersionInfoClick() {}
+void TForm1::N12Click() {
+  TInformationForm box(*this);
+  box.sizeText = RegionSizeText(state_.RegionRect);
+  box.positionText = RegionPositionText(state_.RegionRect);
+  box.ShowModal();
+}
+
+void TForm1::VersionInfoClick() {
+  TVersionInfoForm box(*this);
+  box.ShowModal();
+}
+
+void TForm1::HtmlHelpClick() {
+  desk_.ShowHelp(ProgramDirectory(desk_.ModuleFileName()) + "MirloViewerHelp.chm");
+}
 
 }  // namespace mirlo

@@ -1,5 +1,7 @@
 #include "monitors/monitor_table.h"
 
+#include <algorithm>
+
 namespace mirlo {
 
 namespace {
@@ -59,6 +61,29 @@ int NextUsableMonitor(Desktop& desk, int start) {
     if (IsUsableMonitor(desk, i)) return i;
   }
   return start;
+}
+
+int MonitorOfRect(Desktop& desk, const Rect& r) {
+  int best = -1;
+  int64_t bestArea = 0;
+  for (int i = 0; i < desk.MonitorCount(); ++i) {
+    const Rect b = desk.MonitorBoundsAt(i);
+    const int64_t w = int64_t(std::min(b.right, r.right)) - std::max(b.left, r.left);
+    const int64_t h = int64_t(std::min(b.bottom, r.bottom)) - std::max(b.top, r.top);
+    if (w > 0 && h > 0 && w * h > bestArea) {
+      bestArea = w * h;
+      best = i;
+    }
+  }
+  return best;
+}
+
+int MonitorOfPoint(Desktop& desk, Point p) {
+  for (int i = 0; i < desk.MonitorCount(); ++i) {
+    const Rect b = desk.MonitorBoundsAt(i);
+    if (p.x >= b.left && p.x < b.right && p.y >= b.top && p.y < b.bottom) return i;
+  }
+  return -1;
 }
 
 }  // namespace mirlo

@@ -18,4 +18,9 @@ int CountUsableMonitors(Desktop& desk);
 // no other is usable. Always ends, also for a stale index.
 int NextUsableMonitor(Desktop& desk, int start);
 
+// The monitor that holds most of the rectangle, or -1 when it lies on none.
+int MonitorOfRect(Desktop& desk, const Rect& r);
+// The monitor whose bounds contain the point, or -1.
+int MonitorOfPoint(Desktop& desk, Point p);
+
 }  // namespace mirlo

@@ -3,6 +3,7 @@
 // system. The Win32 layer implements it for real; the simulated desktop
 // implements it for the native tests.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,37 @@ struct MenuEntry {
   int id;
   int parent;
   std::string caption;  // Shift-JIS bytes
+};
+
+// A modal form built from a fixed layout, in pixels of its client area.
+enum class ControlKind { Label, CentredLabel, RadioButton, CheckBox, PushButton };
+
+struct FormControl {
+  int id;
+  ControlKind kind;
+  int left, top, width, height;
+  std::string caption;  // Shift-JIS bytes
+};
+
+struct FormDescription {
+  std::string caption;
+  int clientWidth, clientHeight;
+  bool scaleWithDpi;  // laid out for 96 pixels per inch, scaled for other settings
+  std::string fontName;
+  int fontHeight;
+  std::vector<FormControl> controls;  // in tab order; all radio buttons form one group
+  // The outer top-left corner for a form of this outer size.
+  std::function<Point(int outerWidth, int outerHeight)> place;
+};
+
+// What an open form reports. The controls are set up in OnShow, before the
+// form appears, and read back in OnClose, before it goes.
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  virtual void OnShow() = 0;
+  virtual void OnClick(int control) = 0;
+  virtual void OnClose() = 0;
 };
 
 class Desktop {
@@ -79,6 +111,19 @@ class Desktop {
                                         const std::string& fallback, const std::string& path) = 0;
   virtual bool WriteProfileString(const std::string& section, const std::string& key,
                                   const std::string& value, const std::string& path) = 0;
+
+  // Shows the form modally, owned by the viewer, and returns once it is
+  // closed; the viewer takes no input meanwhile but still paints. The control
+  // operations act on the open form.
+  virtual void ShowModalForm(const FormDescription& form, FormEvents& events) = 0;
+  virtual void SetControlText(int id, const std::string& text) = 0;
+  // Checking a radio button unchecks the others of the form.
+  virtual void SetControlChecked(int id, bool checked) = 0;
+  virtual bool IsControlChecked(int id) = 0;
+  virtual void SetControlEnabled(int id, bool enabled) = 0;
+  virtual void CloseForm() = 0;
+  // Opens the compiled help file at its default topic; returns at once.
+  virtual void ShowHelp(const std::string& path) = 0;
 
   virtual int ShowMessageBox(const std::string& text, const std::string& caption,
                              unsigned flags) = 0;

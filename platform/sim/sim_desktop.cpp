@@ -202,6 +202,60 @@ void SimDesktop::SetProfileFileText(const std::string& path, const std::string& 
 
 bool SimDesktop::ProfileFileExists(const std::string& path) const { return files_.count(path) != 0; }
 
+void SimDesktop::ShowModalForm(const FormDescription& form, FormEvents& events) {
+  SimForm f;
+  f.description = form;
+  f.position = form.place(form.clientWidth + 2 * kFormBorder,
+                          form.clientHeight + kFormCaption + 2 * kFormBorder);
+  for (const FormControl& c : form.controls) f.controls[c.id] = SimControl{c.kind, c.caption};
+  forms_.push_back(f);
+  FormEvents* outer = formEvents_;
+  formEvents_ = &events;
+  events.OnShow();
+  if (whileFormOpen) whileFormOpen();
+  if (forms_.back().open) CloseForm();
+  formEvents_ = outer;
+}
+
+SimControl& SimDesktop::Control(int id) {
+  if (forms_.empty() || !forms_.back().open) throw std::logic_error("no form is open");
+  return forms_.back().controls.at(id);
+}
+
+void SimDesktop::SetControlText(int id, const std::string& text) { Control(id).text = text; }
+
+void SimDesktop::SetControlChecked(int id, bool checked) {
+  SimControl& c = Control(id);
+  if (checked && c.kind == ControlKind::RadioButton) {
+    for (auto& [otherId, other] : forms_.back().controls) {
+      if (other.kind == ControlKind::RadioButton) other.checked = false;
+    }
+  }
+  c.checked = checked;
+}
+
+bool SimDesktop::IsControlChecked(int id) { return Control(id).checked; }
+
+void SimDesktop::SetControlEnabled(int id, bool enabled) { Control(id).enabled = enabled; }
+
+void SimDesktop::CloseForm() {
+  if (forms_.empty() || !forms_.back().open) return;
+  formEvents_->OnClose();
+  forms_.back().open = false;
+}
+
+void SimDesktop::ClickControl(int id) {
+  SimControl& c = Control(id);
+  if (!c.enabled) return;
+  if (c.kind == ControlKind::RadioButton) SetControlChecked(id, true);
+  if (c.kind == ControlKind::CheckBox) c.checked = !c.checked;
+  formEvents_->OnClick(id);
+}
+
+void SimDesktop::CloseFormBox() { CloseForm(); }
+
+void SimDesktop::ShowHelp(const std::string& path) { helpRequests_.push_back(path); }
+
 int SimDesktop::ShowMessageBox(const std::string& text, const std::string& caption,
                                unsigned flags) {
   boxes_.push_back(SimMessageBox{text, caption, flags});

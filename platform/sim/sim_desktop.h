@@ -29,6 +29,21 @@ struct SimMenuItem {
   bool enabled = true;
 };
 
+struct SimControl {
+  ControlKind kind;
+  std::string text;
+  bool checked = false;
+  bool enabled = true;
+};
+
+// A form as it was shown, and its controls as they are (or were at closing).
+struct SimForm {
+  FormDescription description;
+  Point position;
+  std::map<int, SimControl> controls;
+  bool open = true;
+};
+
 struct SimMessageBox {
   std::string text;
   std::string caption;
@@ -68,6 +83,13 @@ class SimDesktop : public Desktop, public Application {
                                 const std::string& fallback, const std::string& path) override;
   bool WriteProfileString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& path) override;
+  void ShowModalForm(const FormDescription& form, FormEvents& events) override;
+  void SetControlText(int id, const std::string& text) override;
+  void SetControlChecked(int id, bool checked) override;
+  bool IsControlChecked(int id) override;
+  void SetControlEnabled(int id, bool enabled) override;
+  void CloseForm() override;
+  void ShowHelp(const std::string& path) override;
   int ShowMessageBox(const std::string& text, const std::string& caption,
                      unsigned flags) override;
   void Sleep(int milliseconds) override;
@@ -92,6 +114,10 @@ class SimDesktop : public Desktop, public Application {
   void LoseCapture();
   void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
   void BroadcastSettingChange(unsigned action);
+  // On the open form: a click as the user makes it (a radio button or check
+  // box changes first; a disabled control does nothing), and the close box.
+  void ClickControl(int id);
+  void CloseFormBox();
   // Changes a monitor's work area after start, as a docked bar would.
   void SetWorkArea(int index, const Rect& work);
 
@@ -112,6 +138,12 @@ class SimDesktop : public Desktop, public Application {
   const SimMenuItem& MenuItemState(int id) const { return menu_.at(id); }
   const std::vector<int>& MenuOrder() const { return menuOrder_; }
   const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
+  // Every form shown, in order, with its controls as they were at closing.
+  const std::vector<SimForm>& Forms() const { return forms_; }
+  const std::vector<std::string>& HelpRequests() const { return helpRequests_; }
+  // Outer frame of the simulated forms: a border on each side and a caption.
+  static constexpr int kFormBorder = 3;
+  static constexpr int kFormCaption = 20;
   int64_t ElapsedMilliseconds() const { return clockMs_; }
   int PaintCount() const { return paintCount_; }
   const std::string& Title() const { return title_; }
@@ -128,6 +160,8 @@ class SimDesktop : public Desktop, public Application {
   void FailSleepWith(const std::string& message) { sleepFailure_ = message; }
   // Runs during RunMessageLoop, standing in for the user's actions.
   std::function<void()> whileRunning;
+  // Runs while a form is open; the form is closed with its close box after.
+  std::function<void()> whileFormOpen;
   // The file contents of the profile store, by path (as the window system
   // would write them).
   std::string ProfileFileText(const std::string& path) const;
@@ -138,6 +172,7 @@ class SimDesktop : public Desktop, public Application {
   void ResizeCanvas(int width, int height);
   void SetPixel(int x, int y, Color c);
   int MonitorOfWindow() const;
+  SimControl& Control(int id);
 
   std::vector<SimMonitor> monitors_;
   WindowEvents* events_ = nullptr;
@@ -155,6 +190,9 @@ class SimDesktop : public Desktop, public Application {
   Point cursorPos_;
   CursorShape cursor_ = CursorShape::Default;
   std::vector<SimMessageBox> boxes_;
+  std::vector<SimForm> forms_;
+  FormEvents* formEvents_ = nullptr;
+  std::vector<std::string> helpRequests_;
   int64_t clockMs_ = 0;
   int paintCount_ = 0;
   bool quitRequested_ = false;

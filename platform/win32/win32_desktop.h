@@ -42,6 +42,13 @@ class Win32Desktop : public Desktop, public Application {
                                 const std::string& fallback, const std::string& path) override;
   bool WriteProfileString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& path) override;
+  void ShowModalForm(const FormDescription& form, FormEvents& events) override;
+  void SetControlText(int id, const std::string& text) override;
+  void SetControlChecked(int id, bool checked) override;
+  bool IsControlChecked(int id) override;
+  void SetControlEnabled(int id, bool enabled) override;
+  void CloseForm() override;
+  void ShowHelp(const std::string& path) override;
   int ShowMessageBox(const std::string& text, const std::string& caption,
                      unsigned flags) override;
   void Sleep(int milliseconds) override;
@@ -61,6 +68,9 @@ class Win32Desktop : public Desktop, public Application {
   void Paint();
   void ShowPopupMenu(LPARAM screenPoint);
   bool ApplyCursorOverride();
+  // Used by the form's window procedure.
+  void FormClicked(int control);
+  void FormClosing();
 
  private:
   HINSTANCE instance_;
@@ -72,6 +82,10 @@ class Win32Desktop : public Desktop, public Application {
   WindowState state_ = WindowState::Normal;
   WindowEvents* events_ = nullptr;
   std::vector<HMONITOR> monitors_;
+  HWND form_ = nullptr;
+  FormEvents* formEvents_ = nullptr;
+  std::vector<int> formRadios_;
+  HMODULE helpLibrary_ = nullptr;
 };
 
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

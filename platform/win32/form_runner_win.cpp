@@ -1,0 +1,187 @@
+// Modal forms built from their layout descriptions, and the help call.
+
+#include <windows.h>
+
+#include "platform/win32/win32_desktop.h"
+
+namespace mirlo {
+
+namespace {
+
+const wchar_t kFormClass[] = L"TMirloForm";
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+int ScreenDpi() {
+  HDC dc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return dpi > 0 ? dpi : 96;
+}
+
+struct ControlStyle {
+  const wchar_t* windowClass;
+  DWORD style;
+};
+
+ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
+  switch (kind) {
+    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::CentredLabel: return {L"STATIC", SS_CENTER | SS_NOPREFIX};
+    case ControlKind::RadioButton:
+      return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (firstRadio ? DWORD(WS_GROUP) : DWORD(0))};
+    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP};
+    case ControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP};
+  }
+  return {L"STATIC", SS_LEFT};
+}
+
+}  // namespace
+
+LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_COMMAND:
+      if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) desk->FormClicked(LOWORD(wp));
+      return 0;
+    case WM_CLOSE:
+      if (desk) desk->FormClosing();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+}
+
+void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (!GetClassInfoExW(instance_, kFormClass, &wc)) {
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = FormWindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+  }
+  const int dpi = form.scaleWithDpi ? ScreenDpi() : 96;
+  auto scaled = [dpi](int v) { return MulDiv(v, dpi, 96); };
+
+  RECT outer{0, 0, scaled(form.clientWidth), scaled(form.clientHeight)};
+  AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+  const int outerW = outer.right - outer.left, outerH = outer.bottom - outer.top;
+  const Point at = form.place(outerW, outerH);
+  HWND hwnd = CreateWindowExW(kFormExStyle, kFormClass, FromShiftJis(form.caption).c_str(),
+                              kFormStyle, at.x, at.y, outerW, outerH, window_, nullptr,
+                              instance_, this);
+  HFONT font = CreateFontW(-scaled(form.fontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH, FromShiftJis(form.fontName).c_str());
+  formRadios_.clear();
+  for (const FormControl& c : form.controls) {
+    const ControlStyle cs = StyleOf(c.kind, c.kind == ControlKind::RadioButton && formRadios_.empty());
+    if (c.kind == ControlKind::RadioButton) formRadios_.push_back(c.id);
+    HWND control = CreateWindowExW(0, cs.windowClass, FromShiftJis(c.caption).c_str(),
+                                   WS_CHILD | WS_VISIBLE | cs.style, scaled(c.left), scaled(c.top),
+                                   scaled(c.width), scaled(c.height), hwnd,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
+                                   nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+
+  HWND outerForm = form_;
+  FormEvents* outerEvents = formEvents_;
+  form_ = hwnd;
+  formEvents_ = &events;
+  auto finish = [&] {
+    EnableWindow(window_, TRUE);
+    if (form_ != nullptr) DestroyWindow(form_);
+    DeleteObject(font);
+    form_ = outerForm;
+    formEvents_ = outerEvents;
+  };
+  try {
+    events.OnShow();
+  } catch (...) {
+    finish();
+    throw;
+  }
+  // The viewer takes no input while the form is open, but still paints.
+  EnableWindow(window_, FALSE);
+  ShowWindow(hwnd, SW_SHOW);
+  SetFocus(GetNextDlgTabItem(hwnd, nullptr, FALSE));
+  MSG msg;
+  while (form_ == hwnd) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends the program
+      break;
+    }
+    if (!IsDialogMessageW(hwnd, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  finish();
+  SetActiveWindow(window_);
+}
+
+void Win32Desktop::FormClicked(int control) {
+  if (formEvents_ != nullptr) formEvents_->OnClick(control);
+}
+
+void Win32Desktop::FormClosing() {
+  if (form_ == nullptr) return;
+  HWND closing = form_;
+  if (formEvents_ != nullptr) formEvents_->OnClose();
+  // The owner is enabled first, so that it, not another program, is activated.
+  EnableWindow(window_, TRUE);
+  DestroyWindow(closing);
+  form_ = nullptr;
+}
+
+void Win32Desktop::SetControlText(int id, const std::string& text) {
+  SetWindowTextW(GetDlgItem(form_, id), FromShiftJis(text).c_str());
+}
+
+void Win32Desktop::SetControlChecked(int id, bool checked) {
+  if (checked) {
+    for (int radio : formRadios_) {
+      if (radio == id) {
+        for (int other : formRadios_) {
+          SendDlgItemMessageW(form_, other, BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+      }
+    }
+  }
+  SendDlgItemMessageW(form_, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32Desktop::IsControlChecked(int id) {
+  return SendDlgItemMessageW(form_, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Desktop::SetControlEnabled(int id, bool enabled) {
+  EnableWindow(GetDlgItem(form_, id), enabled ? TRUE : FALSE);
+}
+
+void Win32Desktop::CloseForm() {
+  if (form_ != nullptr) SendMessageW(form_, WM_CLOSE, 0, 0);
+}
+
+void Win32Desktop::ShowHelp(const std::string& path) {
+  // HtmlHelpA is entry 14 of the system's HTML Help library.
+  using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+  constexpr UINT kDisplayTopic = 0;
+  if (helpLibrary_ == nullptr) helpLibrary_ = LoadLibraryA("HHCTRL.OCX");
+  if (helpLibrary_ == nullptr) return;
+  auto htmlHelp =
+      reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(helpLibrary_, MAKEINTRESOURCEA(14))));
+  if (htmlHelp != nullptr) htmlHelp(window_, path.c_str(), kDisplayTopic, 0);
+}
+
+}  // namespace mirlo
