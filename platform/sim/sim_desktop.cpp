@@ -252,8 +252,6 @@ void SimDesktop::ClickControl(int id) {
   formEvents_->OnClick(id);
 }
 
-void SimDesktop::CloseFormBox() { CloseForm(); }
-
 void SimDesktop::ShowHelp(const std::string& path) { helpRequests_.push_back(path); }
 
 int SimDesktop::ShowMessageBox(const std::string& text, const std::string& caption,
@@ -321,7 +319,5 @@ void SimDesktop::ChooseMenu(int id) {
 }
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }
-
-void SimDesktop::SetWorkArea(int index, const Rect& work) { monitors_.at(index).work = work; }
 
 }  // namespace mirlo

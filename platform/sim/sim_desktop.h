@@ -115,11 +115,8 @@ class SimDesktop : public Desktop, public Application {
   void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
   void BroadcastSettingChange(unsigned action);
   // On the open form: a click as the user makes it (a radio button or check
-  // box changes first; a disabled control does nothing), and the close box.
+  // box changes first; a disabled control does nothing).
   void ClickControl(int id);
-  void CloseFormBox();
-  // Changes a monitor's work area after start, as a docked bar would.
-  void SetWorkArea(int index, const Rect& work);
 
   // What the tests look at.
   const std::vector<Color>& Canvas() const { return canvas_; }
@@ -154,7 +151,6 @@ class SimDesktop : public Desktop, public Application {
 
   // Set-up.
   void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
-  void SetModuleFileName(const std::string& path) { modulePath_ = path; }
   void SetReadOnly(const std::string& path, bool readOnly);
   // Makes every following Sleep fail with this text (none when empty).
   void FailSleepWith(const std::string& message) { sleepFailure_ = message; }
