@@ -35,7 +35,8 @@ struct MenuEntry {
 };
 
 // A modal form built from a fixed layout, in pixels of its client area.
-enum class ControlKind { Label, CentredLabel, RadioButton, CheckBox, PushButton };
+// A Label grows to fit its text; fixed and centred labels keep their size.
+enum class ControlKind { Label, FixedLabel, CentredLabel, RadioButton, CheckBox, PushButton };
 
 struct FormControl {
   int id;

@@ -50,11 +50,11 @@ void TPrefForm::ShowModal() {
   };
   add(Label1, ControlKind::Label, 8, 8, 34, 12, "サイズ");
   add(Label2, ControlKind::Label, 144, 96, 56, 12, "プリセット１");
-  add(Pre1Label, ControlKind::Label, 152, 112, 193, 12, "幅:320,アスペクト:ノーマル");
+  add(Pre1Label, ControlKind::FixedLabel, 152, 112, 193, 12, "幅:320,アスペクト:ノーマル");
   add(Label3, ControlKind::Label, 144, 176, 56, 12, "プリセット２");
-  add(Pre2Label, ControlKind::Label, 152, 192, 193, 12, "幅:320,アスペクト:ノーマル");
+  add(Pre2Label, ControlKind::FixedLabel, 152, 192, 193, 12, "幅:320,アスペクト:ノーマル");
   add(Label4, ControlKind::Label, 144, 256, 56, 12, "プリセット３");
-  add(Pre3Label, ControlKind::Label, 152, 272, 193, 12, "幅:320,アスペクト:ノーマル");
+  add(Pre3Label, ControlKind::FixedLabel, 152, 272, 193, 12, "幅:320,アスペクト:ノーマル");
   // In tab order.
   for (int n = 1; n <= kRadioButtons; ++n) {
     add(RadioButton1 + n - 1, ControlKind::RadioButton, 16, 24 + 16 * (n - 1), 113, 17,

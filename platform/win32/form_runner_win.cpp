@@ -26,7 +26,8 @@ struct ControlStyle {
 
 ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
   switch (kind) {
-    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::Label:
+    case ControlKind::FixedLabel: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
     case ControlKind::CentredLabel: return {L"STATIC", SS_CENTER | SS_NOPREFIX};
     case ControlKind::RadioButton:
       return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (firstRadio ? DWORD(WS_GROUP) : DWORD(0))};
@@ -82,16 +83,28 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH, FromShiftJis(form.fontName).c_str());
   formRadios_.clear();
+  HDC measure = GetDC(hwnd);
+  HGDIOBJ oldFont = SelectObject(measure, font);
   for (const FormControl& c : form.controls) {
     const ControlStyle cs = StyleOf(c.kind, c.kind == ControlKind::RadioButton && formRadios_.empty());
     if (c.kind == ControlKind::RadioButton) formRadios_.push_back(c.id);
-    HWND control = CreateWindowExW(0, cs.windowClass, FromShiftJis(c.caption).c_str(),
+    const std::wstring caption = FromShiftJis(c.caption);
+    int width = scaled(c.width);
+    if (c.kind == ControlKind::Label) {
+      // Grows to show its whole text in whatever font the system gives.
+      SIZE extent{};
+      GetTextExtentPoint32W(measure, caption.c_str(), int(caption.size()), &extent);
+      if (extent.cx > width) width = extent.cx;
+    }
+    HWND control = CreateWindowExW(0, cs.windowClass, caption.c_str(),
                                    WS_CHILD | WS_VISIBLE | cs.style, scaled(c.left), scaled(c.top),
-                                   scaled(c.width), scaled(c.height), hwnd,
+                                   width, scaled(c.height), hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
                                    nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
+  SelectObject(measure, oldFont);
+  ReleaseDC(hwnd, measure);
 
   HWND outerForm = form_;
   FormEvents* outerEvents = formEvents_;
