@@ -47,7 +47,18 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (msg) {
     case WM_COMMAND:
-      if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) desk->FormClicked(LOWORD(wp));
+      if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) {
+        desk->FormClicked(LOWORD(wp));
+      } else if (desk && LOWORD(wp) == IDOK && lp == 0) {
+        // Return, as the dialog keys report it: presses the focused push button.
+        HWND focus = GetFocus();
+        const LONG type = GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK;
+        wchar_t cls[16] = {};
+        if (focus != nullptr && IsChild(hwnd, focus) && GetClassNameW(focus, cls, 16) > 0 &&
+            lstrcmpiW(cls, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+          desk->FormClicked(GetDlgCtrlID(focus));
+        }
+      }
       return 0;
     case WM_CLOSE:
       if (desk) desk->FormClosing();

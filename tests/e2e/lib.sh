@@ -616,6 +616,15 @@ open_popup() {
     log "popup menu $MENU_WID open"
 }
 
+# menu_command WID X Y KEY...: opens the popup menu at X,Y and, once it is
+# painted, types the keys that choose an item.
+menu_command() {
+    open_popup "$1" "$2" "$3"
+    shift 3
+    wait_menu_painted
+    keys "$@"
+}
+
 # wait_unmapped WID [TIMEOUT]: the window is gone or no longer mapped.
 wait_unmapped() {
     local wid=$1 secs=${2:-5}
@@ -661,11 +670,32 @@ wait_last_item_lit() {
 # double_click X Y: a left double click at root coordinates X,Y.
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1; }
 
+# drag X Y DX DY: presses the left button at root X,Y, moves the pointer by
+# DX,DY in four steps and releases it.
+drag() {
+    local x=$1 y=$2 dx=$3 dy=$4 i
+    xdotool mousemove "$x" "$y" mousedown 1
+    for i in 1 2 3 4; do
+        xdotool mousemove $((x + dx * i / 4)) $((y + dy * i / 4))
+    done
+    xdotool mouseup 1
+}
+
 # keys KEY...: presses the keys in turn at about a person's pace. How close
 # together keys arrive changes what the program gets to paint (see
 # test_quit_quick_keys.sh), so tests that want a quick burst use xdotool
 # directly.
 keys() { xdotool key --delay 80 "$@"; }
+
+# ini_value FILE SECTION KEY: KEY's value in SECTION of a Windows ini file,
+# names matched without regard to case as Windows does.
+ini_value() {
+    tr -d '\r' <"$1" | awk -v s="$2" -v k="$3" '
+        /^\[/ { in_s = tolower($0) == "[" tolower(s) "]"; next }
+        in_s && tolower(substr($0, 1, index($0, "=") - 1)) == tolower(k) {
+            print substr($0, index($0, "=") + 1); exit
+        }'
+}
 
 # ---------------------------------------------------------------- the viewer
 
@@ -697,6 +727,17 @@ expect_viewer_at() {
     wait_strip_match 10 lead=A "x0=$x0" "y0=$y0" "x1=$((x0 + 319))" "y1=$((y0 + 239))" \
         "at=$x0,$y0" checksum=ok region=exact -- "$@"
     check_raised_frame "$STRIP_SHOT" "$left" "$top"
+}
+
+# expect_viewer_rect LEFT TOP W H: the viewer's window $WID settles at that
+# place and size on a desk of one monitor, and the strip covers exactly its
+# region, inside the 3-pixel frame.
+expect_viewer_rect() {
+    local left=$1 top=$2 w=$3 h=$4
+    local x0=$((left + FRAME)) y0=$((top + FRAME))
+    wait_geometry "$WID" "$left $top $w $h"
+    wait_strip_match 10 lead=A "x0=$x0" "y0=$y0" "x1=$((x0 + w - 2 * FRAME - 1))" \
+        "y1=$((y0 + h - 2 * FRAME - 1))" "at=$x0,$y0" checksum=ok region=exact
 }
 
 # check_frame_colours SHOT LEFT TOP [W H]: the frame around a W x H region
@@ -778,4 +819,18 @@ expect_wine_managed() {
 start_viewer() {
     install_viewer
     start_exe "$VIEWER" "$@"
+}
+
+# start_default_viewer: what most tests begin with: a private prefix, one
+# 1920x1200 monitor whose work area ends above a 40-pixel panel, and the
+# viewer checked where it opens there: left = (1920-326)/2, top =
+# (1160-246)/2. Sets WID and STRIP_LINE.
+start_default_viewer() {
+    e2e_init
+    require_env
+    use_prefix
+    start_xvfb 1920x1200
+    set_workareas 0,0,1920,1160
+    start_viewer
+    expect_viewer_at 797 457
 }

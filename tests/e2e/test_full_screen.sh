@@ -3,13 +3,7 @@
 # monitor's exact bounds with the 4:3 region centred between black bars, and a
 # second double-click puts it back where it was.
 source "$(dirname "$0")/lib.sh"
-e2e_init
-require_env
-use_prefix
-start_xvfb 1920x1200
-set_workareas 0,0,1920,1160
-start_viewer
-expect_viewer_at 797 457
+start_default_viewer
 viewer=$WID
 expect_wine_managed "$viewer"
 

@@ -2,13 +2,7 @@
 # Ending from the popup menu: the strip's lead turns to S for half a second,
 # then the program ends with exit code 0.
 source "$(dirname "$0")/lib.sh"
-e2e_init
-require_env
-use_prefix
-start_xvfb 1920x1200
-set_workareas 0,0,1920,1160
-start_viewer
-expect_viewer_at 797 457
+start_default_viewer
 rect=(x0=800 y0=460 x1=1119 y1=699 "at=800,460")
 
 log "right-click anywhere opens the menu, Escape only closes it"

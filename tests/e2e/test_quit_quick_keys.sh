@@ -3,13 +3,7 @@
 # milliseconds apart, as one xdotool call sends them): the S must still be on
 # screen during the pause before the program ends.
 source "$(dirname "$0")/lib.sh"
-e2e_init
-require_env
-use_prefix
-start_xvfb 1920x1200
-set_workareas 0,0,1920,1160
-start_viewer
-expect_viewer_at 797 457
+start_default_viewer
 
 open_popup "$WID" 960 650
 wait_menu_painted

@@ -2,13 +2,7 @@
 # Only one viewer per desktop: a second copy ends at once with exit code 1,
 # shows nothing, and leaves the first one alone.
 source "$(dirname "$0")/lib.sh"
-e2e_init
-require_env
-use_prefix
-start_xvfb 1920x1200
-set_workareas 0,0,1920,1160
-start_viewer
-expect_viewer_at 797 457
+start_default_viewer
 first_wid=$WID
 first_strip=$STRIP_LINE
 

@@ -2,15 +2,9 @@
 # A work-area change notice (WM_SETTINGCHANGE, SPI_SETWORKAREA) ends the
 # viewer like 終了 does; other setting changes leave it running.
 source "$(dirname "$0")/lib.sh"
-e2e_init
-require_env
+start_default_viewer
 need_helper notify_workarea
 NOTIFY=$HELPER
-use_prefix
-start_xvfb 1920x1200
-set_workareas 0,0,1920,1160
-start_viewer
-expect_viewer_at 797 457
 rect=(x0=800 y0=460 x1=1119 y1=699 "at=800,460")
 
 # 48 is SPI_GETWORKAREA, right next to the one that counts; 0 is what
