@@ -142,7 +142,10 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
   while (form_ == hwnd) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends the program
+      // The program is ending (the work area changed): close the form as its
+      // close box would, so its choices are kept, and let the outer loop end.
+      FormClosing();
+      PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
     if (!IsDialogMessageW(hwnd, &msg)) {
