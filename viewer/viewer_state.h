@@ -15,6 +15,10 @@ struct PresetRecord {
   int32_t aspect = 0;
   int32_t monitor = 0;
   int32_t mode = 0;
+  bool operator==(const PresetRecord& o) const {
+    return left == o.left && top == o.top && width == o.width && aspect == o.aspect &&
+           monitor == o.monitor && mode == o.mode;
+  }
 };
 
 // The region as last painted, relative to its monitor's top-left corner;

@@ -89,13 +89,7 @@ TEST(SettingsDialogTest, CapturesTheWindowedStateIntoAPreset) {
   v.desk.ChooseMenu(Id(MenuItem::N6401));
   v.desk.whileFormOpen = [&] { v.desk.ClickControl(TPrefForm::Pre2SetButton); };
   v.desk.ChooseMenu(Id(MenuItem::N1));
-  const PresetRecord& p = v.state().Presets[1];
-  EXPECT_EQ(p.left, 1124);
-  EXPECT_EQ(p.top, 200);
-  EXPECT_EQ(p.width, 640);
-  EXPECT_EQ(p.aspect, 0);
-  EXPECT_EQ(p.monitor, 1);
-  EXPECT_EQ(p.mode, 0);
+  EXPECT_EQ(v.state().Presets[1], (PresetRecord{1124, 200, 640, 0, 1, 0}));
   EXPECT_EQ(Closed(v, TPrefForm::Pre2Label).text, "幅:640,アスペクト:ノーマル,画面:1");
   EXPECT_EQ(Read(v, "Pre2Parameter", "X"), "1124");
   // Wide viewer, and an odd stored aspect, read as wide.

@@ -82,13 +82,7 @@ TEST(PaintTest, WindowedPaintRecordsItsState) {
   v.state().RegionWidth = 800;
   v.state().Aspect = 1;
   v.form.UpdateBounds();
-  const PresetRecord& last = v.state().LastWindowed;
-  EXPECT_EQ(last.left, 100);
-  EXPECT_EQ(last.top, 50);
-  EXPECT_EQ(last.width, 800);
-  EXPECT_EQ(last.aspect, 1);
-  EXPECT_EQ(last.monitor, 0);
-  EXPECT_EQ(last.mode, 0);
+  EXPECT_EQ(v.state().LastWindowed, (PresetRecord{100, 50, 800, 1, 0, 0}));
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{103, 902, 53, 502, 800, 450}));
 }
 

@@ -61,13 +61,9 @@ TEST(SettingsFileTest, NoFileGivesTheDefaults) {
   EXPECT_EQ(s.WindowLeft, 0);
   EXPECT_EQ(s.WindowTop, 0);
   EXPECT_EQ(s.MonitorIndex, 2);
+  const PresetRecord fresh{0, 0, 320, 0, 2, 0};
   for (const PresetRecord& p : {s.LastWindowed, s.Presets[0], s.Presets[1], s.Presets[2]}) {
-    EXPECT_EQ(p.left, 0);
-    EXPECT_EQ(p.top, 0);
-    EXPECT_EQ(p.width, 320);
-    EXPECT_EQ(p.aspect, 0);
-    EXPECT_EQ(p.monitor, 2);
-    EXPECT_EQ(p.mode, 0);
+    EXPECT_EQ(p, fresh);
   }
 }
 
@@ -120,12 +116,8 @@ TEST(SettingsFileTest, SaveAndLoadRoundTripEveryField) {
   EXPECT_EQ(r.Aspect, 1);
   EXPECT_EQ(r.MonitorIndex, 3);
   EXPECT_EQ(r.DisplayMode, 2);
-  auto same = [](const PresetRecord& a, const PresetRecord& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.aspect == b.aspect &&
-           a.monitor == b.monitor && a.mode == b.mode;
-  };
-  EXPECT_TRUE(same(r.LastWindowed, s.LastWindowed));
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(same(r.Presets[i], s.Presets[i])) << i;
+  EXPECT_EQ(r.LastWindowed, s.LastWindowed);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(r.Presets[i], s.Presets[i]) << i;
 }
 
 TEST(SettingsFileTest, SectionNamesMatchWithoutRegardToCase) {

@@ -2,6 +2,7 @@
 // A viewer window on a simulated desktop, and what the device would read
 // from that desktop's monitors.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,16 @@
 #include "stripread/stripread.h"
 
 namespace mirlo {
+
+// Readable records in failure messages.
+inline std::ostream& operator<<(std::ostream& os, const PresetRecord& p) {
+  return os << "{left " << p.left << ", top " << p.top << ", width " << p.width << ", aspect "
+            << p.aspect << ", monitor " << p.monitor << ", mode " << p.mode << "}";
+}
+inline std::ostream& operator<<(std::ostream& os, const RegionRecord& r) {
+  return os << "{x0 " << r.x0 << ", x1 " << r.x1 << ", y0 " << r.y0 << ", y1 " << r.y1
+            << ", " << r.width << "x" << r.height << "}";
+}
 
 struct SimViewer {
   explicit SimViewer(std::vector<SimMonitor> monitors) : desk(std::move(monitors)), form(desk) {
