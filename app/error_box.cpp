@@ -12,25 +12,41 @@ bool IsShiftJisLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-}  // namespace
-
-std::string ErrorBoxText(const std::string& message) {
-  // Walk the Shift-JIS text from its start: a trail byte may look like ASCII.
-  bool endsWordLike = false;
-  for (size_t i = 0; i < message.size();) {
-    const auto c = static_cast<unsigned char>(message[i]);
-    if (IsShiftJisLeadByte(c) && i + 1 < message.size()) {
-      endsWordLike = true;
+// Walks Shift-JIS text from its start: a trail byte may look like ASCII.
+bool ShiftJisEndsWordLike(const std::string& text) {
+  bool wordLike = false;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (IsShiftJisLeadByte(c) && i + 1 < text.size()) {
+      wordLike = true;
       i += 2;
     } else {
-      endsWordLike = std::isalnum(c) != 0 || (c >= 0xA6 && c <= 0xDF);  // half-width kana
+      wordLike = std::isalnum(c) != 0 || (c >= 0xA6 && c <= 0xDF);  // half-width kana
       i += 1;
     }
   }
-  return endsWordLike ? message + "." : message;
+  return wordLike;
 }
 
-void ShowErrorBox(Desktop& desk, const std::string& message) {
+// In UTF-8 only ASCII bytes stand for themselves; any other character of a
+// file name is a letter of some script.
+bool Utf8EndsWordLike(const std::string& text) {
+  const auto c = static_cast<unsigned char>(text.back());
+  return c >= 0x80 || std::isalnum(c) != 0;
+}
+
+}  // namespace
+
+UserText ErrorBoxText(const UserText& message) {
+  if (message.pieces.empty()) return message;
+  const UserText::Piece& last = message.pieces.back();
+  const bool wordLike = last.encoding == UserText::Encoding::ShiftJis
+                            ? ShiftJisEndsWordLike(last.bytes)
+                            : Utf8EndsWordLike(last.bytes);
+  return wordLike ? message + "." : message;
+}
+
+void ShowErrorBox(Desktop& desk, const UserText& message) {
   desk.ShowMessageBox(ErrorBoxText(message), kApplicationTitle, kMbOk | kMbIconError);
 }
 

@@ -10,17 +10,22 @@ namespace mirlo {
 
 extern const char kApplicationTitle[];
 
-// An error the program raises itself; its text is shown to the user.
+// An error the program raises itself; its text, which may name a file, is
+// shown to the user.
 class ViewerError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ViewerError(UserText text) : std::runtime_error(text.Bytes()), text_(std::move(text)) {}
+  const UserText& Text() const { return text_; }
+
+ private:
+  UserText text_;
 };
 
 // The text as the box shows it: a full stop is added after a letter, a
 // digit or a Japanese character.
-std::string ErrorBoxText(const std::string& message);
+UserText ErrorBoxText(const UserText& message);
 
-void ShowErrorBox(Desktop& desk, const std::string& message);
+void ShowErrorBox(Desktop& desk, const UserText& message);
 
 // Runs an event handler; an error escaping it is shown in the standard box,
 // the rest of the handler is skipped and the message loop goes on.
@@ -28,6 +33,8 @@ template <typename Handler>
 void RunGuarded(Desktop& desk, Handler&& handler) {
   try {
     handler();
+  } catch (const ViewerError& e) {
+    ShowErrorBox(desk, e.Text());
   } catch (const std::exception& e) {
     ShowErrorBox(desk, e.what());
   } catch (...) {

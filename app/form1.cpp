@@ -14,6 +14,8 @@ void TForm1::Guarded(Handler&& handler) {
 
 void TForm1::Create() {
   Guarded([this] { FormCreate(); });
+  // Laid out and painted unseen, the viewer first appears at its final place.
+  if (!ending_) desk_.ShowWindow();
 }
 
 void TForm1::Repaint() { desk_.Repaint(); }

@@ -95,6 +95,7 @@ class TForm1 : public WindowEvents {
 
   Desktop& desk_;
   ViewerState state_;
+  bool ending_ = false;  // the end of the program has been requested
 };
 
 }  // namespace mirlo

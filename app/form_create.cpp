@@ -12,6 +12,7 @@ void TForm1::FormCreate() {
     // The program ends once the message loop takes the request; creation
     // still runs to its end.
     desk_.RequestQuit();
+    ending_ = true;
   }
   state_.DefaultMonitor = IsUsableMonitor(desk_, 0) ? 0 : NextUsableMonitor(desk_, 0);
   desk_.SetMenuEnabled(Id(MenuItem::N11), CountUsableMonitors(desk_) >= 2);

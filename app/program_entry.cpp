@@ -9,18 +9,15 @@ const char kInstanceGuardName[] = "VELTA-9 Mirlo Viewer";
 
 int ProgramEntry(Application& app, Desktop& desk) {
   if (app.OtherInstanceRunning(kInstanceGuardName)) return 1;
-  app.CreateInstanceGuard(kInstanceGuardName);
-  try {
+  if (!app.CreateInstanceGuard(kInstanceGuardName)) return 1;
+  // An error that escapes outside any handler is shown the same way.
+  RunGuarded(desk, [&] {
     app.SetTitle(kApplicationTitle);
     TForm1 form(desk);
     app.CreateMainWindow(form);
     form.Create();
     app.RunMessageLoop();
-  } catch (const std::exception& e) {
-    ShowErrorBox(desk, e.what());
-  } catch (...) {
-    ShowErrorBox(desk, "");
-  }
+  });
   app.ReleaseInstanceGuard();
   return 0;
 }

@@ -6,7 +6,7 @@
 namespace mirlo {
 
 // The directory of the program file with its trailing separator. The path is
-// Shift-JIS: a trail byte equal to the backslash is not a separator.
+// UTF-8, where no byte of a multi-byte character equals a separator.
 std::string ProgramDirectory(const std::string& moduleFileName);
 
 }  // namespace mirlo

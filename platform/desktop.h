@@ -54,6 +54,8 @@ struct FormDescription {
   std::vector<FormControl> controls;  // in tab order; all radio buttons form one group
   // The outer top-left corner for a form of this outer size.
   std::function<Point(int outerWidth, int outerHeight)> place;
+  // The push button that Escape presses; 0 when Escape does nothing.
+  int cancelControl = 0;
 };
 
 // What an open form reports. The controls are set up in OnShow, before the
@@ -82,8 +84,12 @@ class Desktop {
   virtual WindowState GetWindowState() = 0;
   virtual void SetWindowState(WindowState state) = 0;
   virtual void SetTopmost(bool topmost) = 0;
-  // No border, no caption bar, empty caption text, style WS_VISIBLE alone.
+  // No border, no caption bar, empty caption text, style WS_VISIBLE alone
+  // once shown.
   virtual void MakeUndecorated() = 0;
+  // The viewer is created hidden and laid out unseen; this shows it where it
+  // stands and paints it, so it first appears at its final place.
+  virtual void ShowWindow() = 0;
   // Invalidates the whole window, erases it in the button-face colour and
   // runs the paint event before returning.
   virtual void Repaint() = 0;
@@ -108,6 +114,7 @@ class Desktop {
   virtual void SetCursorShape(CursorShape shape) = 0;
 
   // Private-profile store, by full path; names match without regard to case.
+  // Paths here and below are UTF-8; section, key and value texts are ASCII.
   virtual std::string ReadProfileString(const std::string& section, const std::string& key,
                                         const std::string& fallback, const std::string& path) = 0;
   virtual bool WriteProfileString(const std::string& section, const std::string& key,
@@ -126,9 +133,10 @@ class Desktop {
   // Opens the compiled help file at its default topic; returns at once.
   virtual void ShowHelp(const std::string& path) = 0;
 
-  virtual int ShowMessageBox(const std::string& text, const std::string& caption,
+  virtual int ShowMessageBox(const UserText& text, const UserText& caption,
                              unsigned flags) = 0;
   virtual void Sleep(int milliseconds) = 0;
+  // The running program file's full path, whole however long it is.
   virtual std::string ModuleFileName() = 0;
   // Asks the message loop to end once it takes the request.
   virtual void RequestQuit() = 0;
@@ -141,7 +149,9 @@ class Application {
   virtual ~Application() = default;
   // True when another instance already holds the named guard.
   virtual bool OtherInstanceRunning(const std::string& name) = 0;
-  virtual void CreateInstanceGuard(const std::string& name) = 0;
+  // Creates the guard, owned by this instance. False when it exists already:
+  // another copy started at the same moment got there first.
+  virtual bool CreateInstanceGuard(const std::string& name) = 0;
   virtual void ReleaseInstanceGuard() = 0;
   virtual void SetTitle(const std::string& title) = 0;
   // Creates the (not yet shown) viewer window whose events go to `events`.

@@ -46,7 +46,7 @@ class SettingsFile {
 
   void Write(const char* section, const char* key, const std::string& value) {
     if (!desk_.WriteProfileString(section, key, value, path_)) {
-      throw ViewerError(path_ + " に書き込めません");
+      throw ViewerError(UserText::Path(path_) + " に書き込めません");
     }
   }
 

@@ -68,7 +68,12 @@ void SimDesktop::SetTopmost(bool topmost) {
 void SimDesktop::MakeUndecorated() {
   log_.push_back("undecorated");
   undecorated_ = true;
+}
+
+void SimDesktop::ShowWindow() {
+  log_.push_back("show");
   visible_ = true;
+  Repaint();  // showing exposes the whole window
 }
 
 void SimDesktop::Repaint() {
@@ -254,9 +259,8 @@ void SimDesktop::ClickControl(int id) {
 
 void SimDesktop::ShowHelp(const std::string& path) { helpRequests_.push_back(path); }
 
-int SimDesktop::ShowMessageBox(const std::string& text, const std::string& caption,
-                               unsigned flags) {
-  boxes_.push_back(SimMessageBox{text, caption, flags});
+int SimDesktop::ShowMessageBox(const UserText& text, const UserText& caption, unsigned flags) {
+  boxes_.push_back(SimMessageBox{text.Bytes(), caption.Bytes(), flags, text});
   log_.push_back("messagebox");
   return 1;  // IDOK
 }
@@ -275,7 +279,11 @@ void SimDesktop::RequestQuit() {
 }
 
 bool SimDesktop::OtherInstanceRunning(const std::string&) { return otherInstance_; }
-void SimDesktop::CreateInstanceGuard(const std::string&) { guardHeld_ = true; }
+bool SimDesktop::CreateInstanceGuard(const std::string&) {
+  if (guardTakenMeanwhile_) return false;
+  guardHeld_ = true;
+  return true;
+}
 void SimDesktop::ReleaseInstanceGuard() { guardHeld_ = false; }
 void SimDesktop::SetTitle(const std::string& title) { title_ = title; }
 

@@ -45,9 +45,10 @@ struct SimForm {
 };
 
 struct SimMessageBox {
-  std::string text;
+  std::string text;  // the bytes of every piece, each in its own encoding
   std::string caption;
   unsigned flags;
+  UserText pieces;
 };
 
 class SimDesktop : public Desktop, public Application {
@@ -66,6 +67,7 @@ class SimDesktop : public Desktop, public Application {
   void SetWindowState(WindowState state) override;
   void SetTopmost(bool topmost) override;
   void MakeUndecorated() override;
+  void ShowWindow() override;
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
@@ -90,15 +92,14 @@ class SimDesktop : public Desktop, public Application {
   void SetControlEnabled(int id, bool enabled) override;
   void CloseForm() override;
   void ShowHelp(const std::string& path) override;
-  int ShowMessageBox(const std::string& text, const std::string& caption,
-                     unsigned flags) override;
+  int ShowMessageBox(const UserText& text, const UserText& caption, unsigned flags) override;
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
-  void CreateInstanceGuard(const std::string& name) override;
+  bool CreateInstanceGuard(const std::string& name) override;
   void ReleaseInstanceGuard() override;
   void SetTitle(const std::string& title) override;
   void CreateMainWindow(WindowEvents& events) override;
@@ -151,7 +152,10 @@ class SimDesktop : public Desktop, public Application {
 
   // Set-up.
   void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
+  // Another copy creates the guard between this one's check and its create.
+  void SetGuardCreatedMeanwhile(bool created) { guardTakenMeanwhile_ = created; }
   void SetReadOnly(const std::string& path, bool readOnly);
+  void SetModuleFileName(const std::string& utf8) { modulePath_ = utf8; }
   // Makes every following Sleep fail with this text (none when empty).
   void FailSleepWith(const std::string& message) { sleepFailure_ = message; }
   // Runs during RunMessageLoop, standing in for the user's actions.
@@ -193,6 +197,7 @@ class SimDesktop : public Desktop, public Application {
   int paintCount_ = 0;
   bool quitRequested_ = false;
   bool otherInstance_ = false;
+  bool guardTakenMeanwhile_ = false;
   bool guardHeld_ = false;
   std::string title_;
   std::string modulePath_ = "C:\\Tools\\MirloViewer\\MirloViewer.exe";

@@ -30,11 +30,31 @@ ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
     case ControlKind::FixedLabel: return {L"STATIC", SS_LEFT | SS_NOPREFIX};
     case ControlKind::CentredLabel: return {L"STATIC", SS_CENTER | SS_NOPREFIX};
     case ControlKind::RadioButton:
-      return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (firstRadio ? DWORD(WS_GROUP) : DWORD(0))};
+      // One tab stop for the group, at its first button.
+      return {L"BUTTON", BS_AUTORADIOBUTTON | (firstRadio ? DWORD(WS_GROUP | WS_TABSTOP) : DWORD(0))};
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP};
     case ControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP};
   }
   return {L"STATIC", SS_LEFT};
+}
+
+// Where the keyboard focus starts: on the checked radio button, or else on
+// the first control in tab order that is not a radio button, since an
+// unchecked radio button that gets the focus clicks itself.
+HWND FirstFocus(HWND form, const FormDescription& description) {
+  for (const FormControl& c : description.controls) {
+    HWND control = GetDlgItem(form, c.id);
+    if (c.kind == ControlKind::RadioButton &&
+        SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      return control;
+    }
+  }
+  for (const FormControl& c : description.controls) {
+    HWND control = GetDlgItem(form, c.id);
+    const bool focusable = c.kind == ControlKind::CheckBox || c.kind == ControlKind::PushButton;
+    if (focusable && IsWindowEnabled(control)) return control;
+  }
+  return form;
 }
 
 }  // namespace
@@ -49,6 +69,8 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) {
         desk->FormClicked(LOWORD(wp));
+      } else if (desk && LOWORD(wp) == IDCANCEL && lp == 0) {
+        desk->FormCancelled();  // Escape
       } else if (desk && LOWORD(wp) == IDOK && lp == 0) {
         // Return, as the dialog keys report it: presses the focused push button.
         HWND focus = GetFocus();
@@ -62,6 +84,11 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CLOSE:
       if (desk) desk->FormClosing();
+      return 0;
+    case WM_DESTROY:
+      // Destroyed without its close box (the viewer is going): its controls
+      // still exist here, so the choices made in it are read now.
+      if (desk) desk->FormDestroying(hwnd);
       return 0;
     default:
       return DefWindowProcW(hwnd, msg, wp, lp);
@@ -119,14 +146,17 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
 
   HWND outerForm = form_;
   FormEvents* outerEvents = formEvents_;
+  const int outerCancel = formCancel_;
   form_ = hwnd;
   formEvents_ = &events;
+  formCancel_ = form.cancelControl;
   auto finish = [&] {
     EnableWindow(window_, TRUE);
     if (form_ != nullptr) DestroyWindow(form_);
     DeleteObject(font);
     form_ = outerForm;
     formEvents_ = outerEvents;
+    formCancel_ = outerCancel;
   };
   try {
     events.OnShow();
@@ -136,8 +166,8 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
   }
   // The viewer takes no input while the form is open, but still paints.
   EnableWindow(window_, FALSE);
-  ShowWindow(hwnd, SW_SHOW);
-  SetFocus(GetNextDlgTabItem(hwnd, nullptr, FALSE));
+  ::ShowWindow(hwnd, SW_SHOW);
+  SetFocus(FirstFocus(hwnd, form));
   MSG msg;
   while (form_ == hwnd) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -161,13 +191,23 @@ void Win32Desktop::FormClicked(int control) {
   if (formEvents_ != nullptr) formEvents_->OnClick(control);
 }
 
+void Win32Desktop::FormCancelled() {
+  if (formCancel_ != 0) FormClicked(formCancel_);
+}
+
 void Win32Desktop::FormClosing() {
   if (form_ == nullptr) return;
   HWND closing = form_;
   if (formEvents_ != nullptr) formEvents_->OnClose();
+  form_ = nullptr;
   // The owner is enabled first, so that it, not another program, is activated.
   EnableWindow(window_, TRUE);
   DestroyWindow(closing);
+}
+
+void Win32Desktop::FormDestroying(HWND form) {
+  if (form != form_) return;  // closed already
+  if (formEvents_ != nullptr) formEvents_->OnClose();
   form_ = nullptr;
 }
 
@@ -201,14 +241,15 @@ void Win32Desktop::CloseForm() {
 }
 
 void Win32Desktop::ShowHelp(const std::string& path) {
-  // HtmlHelpA is entry 14 of the system's HTML Help library.
-  using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+  // The help library comes from the system folder and nowhere else. Its wide
+  // entry takes a help file in a folder of any name.
+  using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
   constexpr UINT kDisplayTopic = 0;
-  if (helpLibrary_ == nullptr) helpLibrary_ = LoadLibraryA("HHCTRL.OCX");
+  if (helpLibrary_ == nullptr) helpLibrary_ = LoadSystemLibrary(L"hhctrl.ocx");
   if (helpLibrary_ == nullptr) return;
-  auto htmlHelp =
-      reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(helpLibrary_, MAKEINTRESOURCEA(14))));
-  if (htmlHelp != nullptr) htmlHelp(window_, path.c_str(), kDisplayTopic, 0);
+  auto htmlHelp = reinterpret_cast<HtmlHelpW>(
+      reinterpret_cast<void*>(GetProcAddress(helpLibrary_, "HtmlHelpW")));
+  if (htmlHelp != nullptr) htmlHelp(window_, FromUtf8(path).c_str(), kDisplayTopic, 0);
 }
 
 }  // namespace mirlo

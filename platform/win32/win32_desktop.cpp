@@ -7,6 +7,7 @@ namespace mirlo {
 namespace {
 
 const wchar_t kWindowClass[] = L"TForm1";
+const wchar_t kApplicationClass[] = L"TApplication";
 
 COLORREF ToColorRef(Color c) { return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
@@ -60,7 +61,7 @@ void Win32Desktop::SetWindowState(WindowState state) {
   // or not at all, while the full-screen viewer must cover exactly its
   // monitor's bounds, which the viewer sets itself right after.
   state_ = state;
-  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_SHOWNORMAL);
+  if (IsZoomed(window_) || IsIconic(window_)) ::ShowWindow(window_, SW_SHOWNORMAL);
 }
 
 void Win32Desktop::SetTopmost(bool topmost) {
@@ -69,11 +70,9 @@ void Win32Desktop::SetTopmost(bool topmost) {
 }
 
 void Win32Desktop::MakeUndecorated() {
-  // A window restyled before it was ever shown is not painted under some
-  // window systems, so it is shown first.
-  if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOWNORMAL);
-  SetWindowLongA(window_, GWL_STYLE, WS_VISIBLE);
-  SetWindowTextA(window_, "");
+  // Still hidden at creation: the style gains WS_VISIBLE when it is shown.
+  SetWindowLongW(window_, GWL_STYLE, IsWindowVisible(window_) ? WS_VISIBLE : 0);
+  SetWindowTextW(window_, L"");
   SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -199,32 +198,54 @@ bool Win32Desktop::ApplyCursorOverride() {
   return true;
 }
 
+namespace {
+
+// Paths past the classic limit are handed to the store in their long form.
+std::wstring StorePath(const std::string& utf8) {
+  const std::wstring path = FromUtf8(utf8);
+  if (path.size() < MAX_PATH || path.rfind(L"\\\\?\\", 0) == 0) return path;
+  if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
+  return L"\\\\?\\" + path;
+}
+
+}  // namespace
+
 std::string Win32Desktop::ReadProfileString(const std::string& section, const std::string& key,
                                             const std::string& fallback,
                                             const std::string& path) {
-  char buffer[2048];
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer,
-                           sizeof(buffer), path.c_str());
-  return buffer;
+  // The wide entry points take a file in a folder of any name; a new file
+  // is still written in the system's ANSI code page, without a byte-order
+  // mark, and the names and values are plain ASCII.
+  wchar_t buffer[2048];
+  GetPrivateProfileStringW(FromUtf8(section).c_str(), FromUtf8(key).c_str(),
+                           FromUtf8(fallback).c_str(), buffer, 2048, StorePath(path).c_str());
+  return ToUtf8(buffer);
 }
 
 bool Win32Desktop::WriteProfileString(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& path) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
-         FALSE;
+  return WritePrivateProfileStringW(FromUtf8(section).c_str(), FromUtf8(key).c_str(),
+                                    FromUtf8(value).c_str(), StorePath(path).c_str()) != FALSE;
 }
 
-int Win32Desktop::ShowMessageBox(const std::string& text, const std::string& caption,
+int Win32Desktop::ShowMessageBox(const UserText& text, const UserText& caption,
                                  unsigned flags) {
-  return MessageBoxW(window_, FromShiftJis(text).c_str(), FromShiftJis(caption).c_str(), flags);
+  return MessageBoxW(window_, ToWide(text).c_str(), ToWide(caption).c_str(), flags);
 }
 
 void Win32Desktop::Sleep(int milliseconds) { ::Sleep(DWORD(milliseconds)); }
 
 std::string Win32Desktop::ModuleFileName() {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
+  // Grows the buffer until the whole path fits: a path may be longer than
+  // the classic limit.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, &path[0], DWORD(path.size()));
+    if (n == 0) return std::string();
+    if (n < path.size()) return ToUtf8(path.substr(0, n));
+    if (path.size() >= 0x10000) return std::string();
+    path.resize(path.size() * 2);
+  }
 }
 
 void Win32Desktop::RequestQuit() { PostQuitMessage(0); }
@@ -236,8 +257,16 @@ bool Win32Desktop::OtherInstanceRunning(const std::string& name) {
   return true;
 }
 
-void Win32Desktop::CreateInstanceGuard(const std::string& name) {
-  guard_ = CreateMutexA(nullptr, TRUE, name.c_str());
+bool Win32Desktop::CreateInstanceGuard(const std::string& name) {
+  HANDLE guard = CreateMutexA(nullptr, TRUE, name.c_str());
+  // No handle: the guard exists under rights we lack, so another copy holds it.
+  if (guard == nullptr) return false;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(guard);
+    return false;
+  }
+  guard_ = guard;
+  return true;
 }
 
 void Win32Desktop::ReleaseInstanceGuard() {
@@ -247,23 +276,50 @@ void Win32Desktop::ReleaseInstanceGuard() {
   guard_ = nullptr;
 }
 
-void Win32Desktop::SetTitle(const std::string&) {}
+void Win32Desktop::SetTitle(const std::string& title) { title_ = title; }
 
 void Win32Desktop::CreateMainWindow(WindowEvents& events) {
   events_ = &events;
+  HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  HICON smallIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON),
+                                                  GetSystemMetrics(SM_CYSMICON), 0));
+  WNDCLASSEXW app{};
+  app.cbSize = sizeof(app);
+  app.lpfnWndProc = ApplicationWindowProc;
+  app.hInstance = instance_;
+  app.hIcon = icon;
+  app.hIconSm = smallIcon;
+  app.lpszClassName = kApplicationClass;
+  RegisterClassExW(&app);
+  // The program's one entry in the task bar and in Alt+Tab: an unowned
+  // window of no size with the application's title and icon. It owns the
+  // viewer, whose own caption stays empty. It stands far off every screen,
+  // where no window system draws even a pixel of it.
+  constexpr int kOffScreen = -32000;
+  appWindow_ = CreateWindowExW(0, kApplicationClass, FromShiftJis(title_).c_str(), WS_POPUP,
+                               kOffScreen, kOffScreen, 0, 0, nullptr, nullptr, instance_, this);
+
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = ViewerWindowProc;
   wc.hInstance = instance_;
-  wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  wc.hIcon = icon;
+  wc.hIconSm = smallIcon;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
   RegisterClassExW(&wc);
-  // Hidden and borderless until creation lays it out.
-  window_ = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+  // Hidden and borderless until creation has laid it out.
+  window_ = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, appWindow_, nullptr,
                             instance_, this);
+}
+
+void Win32Desktop::ShowWindow() {
+  ::ShowWindow(appWindow_, SW_SHOWNA);
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  UpdateWindow(window_);
 }
 
 void Win32Desktop::RunMessageLoop() {
@@ -277,6 +333,10 @@ void Win32Desktop::RunMessageLoop() {
   if (window_ != nullptr) {
     DestroyWindow(window_);
     window_ = nullptr;
+  }
+  if (appWindow_ != nullptr) {
+    DestroyWindow(appWindow_);
+    appWindow_ = nullptr;
   }
 }
 

@@ -25,6 +25,7 @@ class Win32Desktop : public Desktop, public Application {
   void SetWindowState(WindowState state) override;
   void SetTopmost(bool topmost) override;
   void MakeUndecorated() override;
+  void ShowWindow() override;
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
@@ -49,15 +50,14 @@ class Win32Desktop : public Desktop, public Application {
   void SetControlEnabled(int id, bool enabled) override;
   void CloseForm() override;
   void ShowHelp(const std::string& path) override;
-  int ShowMessageBox(const std::string& text, const std::string& caption,
-                     unsigned flags) override;
+  int ShowMessageBox(const UserText& text, const UserText& caption, unsigned flags) override;
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
-  void CreateInstanceGuard(const std::string& name) override;
+  bool CreateInstanceGuard(const std::string& name) override;
   void ReleaseInstanceGuard() override;
   void SetTitle(const std::string& title) override;
   void CreateMainWindow(WindowEvents& events) override;
@@ -70,11 +70,17 @@ class Win32Desktop : public Desktop, public Application {
   bool ApplyCursorOverride();
   // Used by the form's window procedure.
   void FormClicked(int control);
+  void FormCancelled();
   void FormClosing();
+  void FormDestroying(HWND form);
+  // Used by the application window's procedure.
+  HWND ViewerWindow() const { return window_; }
 
  private:
   HINSTANCE instance_;
+  HWND appWindow_ = nullptr;  // the task bar's entry; owns the viewer
   HWND window_ = nullptr;
+  std::string title_;
   HMENU popup_ = nullptr;
   HANDLE guard_ = nullptr;
   HDC paintDc_ = nullptr;
@@ -85,12 +91,23 @@ class Win32Desktop : public Desktop, public Application {
   HWND form_ = nullptr;
   FormEvents* formEvents_ = nullptr;
   std::vector<int> formRadios_;
+  int formCancel_ = 0;
   HMODULE helpLibrary_ = nullptr;
 };
 
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // User-interface texts are Shift-JIS; the wide API shows them on any system.
 std::wstring FromShiftJis(const std::string& text);
+// Paths travel through the logic as UTF-8 and reach the system as UTF-16.
+std::wstring FromUtf8(const std::string& text);
+std::string ToUtf8(const std::wstring& text);
+std::wstring ToWide(const UserText& text);
+
+// Called first thing at start: libraries come from the system folder only.
+void KeepDllSearchToSystemFolder();
+// Loads a library by its full path in the system folder.
+HMODULE LoadSystemLibrary(const wchar_t* name);
 
 }  // namespace mirlo

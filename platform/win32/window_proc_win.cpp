@@ -75,4 +75,28 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  HWND viewer = desk != nullptr ? desk->ViewerWindow() : nullptr;
+  switch (msg) {
+    case WM_ACTIVATE:
+      // Chosen in the task bar or with Alt+Tab: the viewer, or the box open
+      // over it, takes over.
+      if (LOWORD(wp) != WA_INACTIVE && viewer != nullptr && IsWindowVisible(viewer)) {
+        SetActiveWindow(GetLastActivePopup(viewer));
+      }
+      return 0;
+    case WM_CLOSE:
+      // Closing from the task bar closes the viewer as its own close would.
+      if (viewer != nullptr) PostMessageW(viewer, WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+}
+
 }  // namespace mirlo

@@ -37,12 +37,58 @@ TEST(ProfileValuesTest, IntegersAreReadLeniently) {
   }
 }
 
-TEST(ProgramPathTest, CutsAfterTheLastSeparatorWithoutSplittingACharacter) {
-  EXPECT_EQ(ProgramDirectory("C:\\Tools\\MirloViewer.exe"), "C:\\Tools\\");
-  // 表 ends in the byte 0x5C, which is not a separator there.
-  EXPECT_EQ(ProgramDirectory("C:\\ツール\\表.exe"), "C:\\ツール\\");
-  EXPECT_EQ(ProgramDirectory("C:\\表\\x.exe"), "C:\\表\\");
-  EXPECT_EQ(ProgramDirectory("viewer.exe"), "");
+// The program's path comes from the wide API as UTF-8, so folder names of
+// every system code page, and names no ANSI code page can write, cut right.
+TEST(ProgramPathTest, TheFolderIsCutAfterTheLastSeparatorWhateverTheFolderName) {
+  const std::string longFolder = u8"C:\\" + std::string(120, 'a') + u8"\\" + std::string(130, 'b') + u8"\\";
+  struct Case {
+    std::string path, folder;
+  };
+  const Case cases[] = {
+      {u8"C:\\Tools\\MirloViewer.exe", u8"C:\\Tools\\"},
+      {u8"C:\\Giochi\\Utilità\\MirloViewer.exe", u8"C:\\Giochi\\Utilità\\"},  // 1252
+      {u8"C:\\Игры\\MirloViewer.exe", u8"C:\\Игры\\"},                             // 1251
+      {u8"C:\\工具\\MirloViewer.exe", u8"C:\\工具\\"},                             // 950
+      // In Shift-JIS both ソ and 表 end in the byte of the backslash.
+      {u8"C:\\ソフト\\表\\MirloViewer.exe", u8"C:\\ソフト\\表\\"},             // 932
+      {u8"D:\\Spiele 🎮\\MirloViewer.exe", u8"D:\\Spiele 🎮\\"},  // no ANSI code page
+      {longFolder + "MirloViewer.exe", longFolder},                     // past 259 characters
+      {u8"\\\\server\\share\\MirloViewer.exe", u8"\\\\server\\share\\"},
+      {"C:MirloViewer.exe", "C:"},
+      {"viewer.exe", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ProgramDirectory(c.path), c.folder) << c.path;
+}
+
+TEST(ProgramPathTest, SettingsAndHelpLieBesideTheProgramInAFolderOfAnyName) {
+  // (Names outside the execution character set stay out of the macros,
+  // which spell their arguments out.)
+  const std::string folder = u8"D:\\Spiele 🎮\\Mirlo\\";
+  SimViewer v = OneMonitor();
+  v.desk.SetModuleFileName(folder + "MirloViewer.exe");
+  v.form.Create();
+  v.form.SaveSettings();
+  EXPECT_TRUE(v.desk.ProfileFileExists(folder + "veltmirl.ini"));
+  v.desk.ChooseMenu(Id(MenuItem::HtmlHelp));
+  ASSERT_EQ(v.desk.HelpRequests().size(), 1u);
+  EXPECT_EQ(v.desk.HelpRequests()[0], folder + "MirloViewerHelp.chm");
+}
+
+TEST(ProgramPathTest, TheWriteErrorNamesThePathInItsOwnEncoding) {
+  SimViewer v = OneMonitor();
+  v.desk.SetModuleFileName(u8"C:\\Игры\\MirloViewer.exe");
+  v.form.Create();
+  v.desk.SetReadOnly(u8"C:\\Игры\\veltmirl.ini", true);
+  v.desk.ChooseMenu(Id(MenuItem::Quit));
+  ASSERT_EQ(v.desk.MessageBoxes().size(), 1u);
+  const UserText& text = v.desk.MessageBoxes()[0].pieces;
+  ASSERT_EQ(text.pieces.size(), 3u);
+  EXPECT_EQ(text.pieces[0].encoding, UserText::Encoding::Utf8);
+  const std::string ini = u8"C:\\Игры\\veltmirl.ini";
+  EXPECT_EQ(text.pieces[0].bytes, ini);
+  EXPECT_EQ(text.pieces[1].encoding, UserText::Encoding::ShiftJis);
+  EXPECT_EQ(text.pieces[1].bytes, " に書き込めません");
+  EXPECT_EQ(text.pieces[2].bytes, ".");
 }
 
 TEST(SettingsFileTest, NoFileGivesTheDefaults) {

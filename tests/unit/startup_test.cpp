@@ -34,20 +34,29 @@ TEST(StartupTest, DefaultViewerIsCentredOnTheWorkAreaAndCarriesItsStrip) {
   EXPECT_TRUE(s.regionExact);
 }
 
-TEST(StartupTest, CreationMakesTheWindowUndecoratedThenLaysItOutAndPaints) {
+TEST(StartupTest, TheWindowIsShownOnlyOnceLaidOutAtItsFinalPlace) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
   const std::vector<std::string>& log = v.desk.CallLog();
-  const auto undecorated = std::find(log.begin(), log.end(), "undecorated");
-  const auto firstBounds = std::find_if(log.begin(), log.end(), [](const std::string& s) {
-    return s.rfind("bounds", 0) == 0;
-  });
-  EXPECT_LT(undecorated, firstBounds);
-  // The last steps: the bounds update, the window state and z-order, a paint.
-  ASSERT_GE(log.size(), 5u);
-  EXPECT_EQ(std::vector<std::string>(log.end() - 5, log.end()),
-            (std::vector<std::string>{"bounds 797 457 326 246", "repaint", "state normal",
-                                      "notopmost", "repaint"}));
+  auto first = [&](const char* prefix) {
+    return std::find_if(log.begin(), log.end(),
+                        [&](const std::string& s) { return s.rfind(prefix, 0) == 0; });
+  };
+  const auto show = first("show");
+  ASSERT_NE(show, log.end());
+  EXPECT_LT(first("undecorated"), first("bounds"));
+  // Every change of place, size or state happens before the window appears.
+  const auto lastBounds = std::find_if(std::make_reverse_iterator(show), log.rend(),
+                                       [](const std::string& s) { return s.rfind("bounds", 0) == 0; });
+  ASSERT_NE(lastBounds, log.rend());
+  EXPECT_EQ(*lastBounds, "bounds 797 457 326 246");
+  for (auto it = show; it != log.end(); ++it) {
+    EXPECT_TRUE(*it == "show" || *it == "repaint") << *it;
+  }
+  EXPECT_TRUE(v.desk.IsVisible());
+  const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+  EXPECT_EQ(s.x0, 800);
+  EXPECT_EQ(s.y0, 460);
 }
 
 TEST(StartupTest, OpensOnTheFirstUsableMonitorWhenMonitorZeroIsNot) {
@@ -174,15 +183,25 @@ TEST(QuitTest, OnlyTheWorkAreaNoticeEndsTheProgram) {
 }
 
 TEST(ErrorBoxTest, FullStopAfterALetterADigitOrAJapaneseCharacter) {
-  EXPECT_EQ(ErrorBoxText("disk full"), "disk full.");
-  EXPECT_EQ(ErrorBoxText("error 5"), "error 5.");
-  EXPECT_EQ(ErrorBoxText("C:\\x\\veltmirl.ini に書き込めません"),
-            "C:\\x\\veltmirl.ini に書き込めません.");
-  EXPECT_EQ(ErrorBoxText("表"), "表.");  // its trail byte is a backslash
-  EXPECT_EQ(ErrorBoxText("done."), "done.");
-  EXPECT_EQ(ErrorBoxText("(1)"), "(1)");
-  EXPECT_EQ(ErrorBoxText("path\\"), "path\\");
-  EXPECT_EQ(ErrorBoxText(""), "");
+  struct Case {
+    UserText message;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"disk full", "disk full."},
+      {"error 5", "error 5."},
+      {UserText::Path("C:\\x\\veltmirl.ini") + " に書き込めません",
+       "C:\\x\\veltmirl.ini に書き込めません."},
+      {"表", "表."},  // its trail byte is a backslash
+      {"done.", "done."},
+      {"(1)", "(1)"},
+      {"path\\", "path\\"},
+      {"", ""},
+      // A path at the end: any letter of any script counts.
+      {UserText("x ") + UserText::Path(u8"C:\\Игры"), u8"x C:\\Игры."},
+      {UserText("x ") + UserText::Path(u8"C:\\a\\"), u8"x C:\\a\\"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ErrorBoxText(c.message).Bytes(), c.shown) << c.shown;
 }
 
 TEST(ErrorBoxTest, AnErrorInAHandlerIsShownAndTheRestOfItSkipped) {
