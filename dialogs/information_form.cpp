@@ -32,7 +32,8 @@ void TInformationForm::ShowModal() {
                            {LabelPosition, ControlKind::CentredLabel, 120, 39, 136, 17,
                             "(1000,100)-(1000,100)"},
                        },
-                       CentredOn(owner_.Desk())};
+                       CentredOn(owner_.Desk()),
+                       Button1};  // Escape closes the box as its button does
   owner_.Desk().ShowModalForm(form, *this);
 }
 

@@ -210,8 +210,9 @@ bool SimDesktop::ProfileFileExists(const std::string& path) const { return files
 void SimDesktop::ShowModalForm(const FormDescription& form, FormEvents& events) {
   SimForm f;
   f.description = form;
-  f.position = form.place(form.clientWidth + 2 * kFormBorder,
-                          form.clientHeight + kFormCaption + 2 * kFormBorder);
+  const int dpi = form.scaleWithDpi ? formDpi_ : 96;
+  f.position = form.place(form.clientWidth * dpi / 96 + 2 * kFormBorder,
+                          form.clientHeight * dpi / 96 + kFormCaption + 2 * kFormBorder);
   for (const FormControl& c : form.controls) f.controls[c.id] = SimControl{c.kind, c.caption};
   forms_.push_back(f);
   FormEvents* outer = formEvents_;
@@ -247,6 +248,20 @@ void SimDesktop::CloseForm() {
   if (forms_.empty() || !forms_.back().open) return;
   formEvents_->OnClose();
   forms_.back().open = false;
+}
+
+void SimDesktop::PressEscape() {
+  const int cancel = forms_.at(forms_.size() - 1).description.cancelControl;
+  if (cancel != 0) ClickControl(cancel);
+}
+
+void SimDesktop::DestroyViewerFromOutside() {
+  if (!forms_.empty() && forms_.back().open) {
+    formEvents_->OnClose();  // the form's controls still exist at this point
+    forms_.back().open = false;
+  }
+  visible_ = false;
+  RequestQuit();
 }
 
 void SimDesktop::ClickControl(int id) {

@@ -115,6 +115,11 @@ class SimDesktop : public Desktop, public Application {
   void LoseCapture();
   void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
   void BroadcastSettingChange(unsigned action);
+  // On the open form: Escape, which presses the form's cancel button if any.
+  void PressEscape();
+  // The window system destroys the viewer while a form is open (a WM_CLOSE
+  // from another program): the form goes with it and the program ends.
+  void DestroyViewerFromOutside();
   // On the open form: a click as the user makes it (a radio button or check
   // box changes first; a disabled control does nothing).
   void ClickControl(int id);
@@ -151,6 +156,8 @@ class SimDesktop : public Desktop, public Application {
   void ClearCallLog() { log_.clear(); }
 
   // Set-up.
+  // Pixels per inch for forms laid out for 96 that scale with the system.
+  void SetFormDpi(int dpi) { formDpi_ = dpi; }
   void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
   // Another copy creates the guard between this one's check and its create.
   void SetGuardCreatedMeanwhile(bool created) { guardTakenMeanwhile_ = created; }
@@ -191,6 +198,7 @@ class SimDesktop : public Desktop, public Application {
   CursorShape cursor_ = CursorShape::Default;
   std::vector<SimMessageBox> boxes_;
   std::vector<SimForm> forms_;
+  int formDpi_ = 96;
   FormEvents* formEvents_ = nullptr;
   std::vector<std::string> helpRequests_;
   int64_t clockMs_ = 0;

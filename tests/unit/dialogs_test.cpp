@@ -43,6 +43,39 @@ TEST(InformationBoxTest, ShowsTheNumbersOfTheStrip) {
   EXPECT_FALSE(v.desk.Forms().back().open);
 }
 
+TEST(InformationBoxTest, EscapeClosesBothBoxesButNotTheSettingsDialog) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  bool openAfterEscape = false;
+  v.desk.whileFormOpen = [&] {
+    v.desk.PressEscape();
+    openAfterEscape = v.desk.Forms().back().open;
+  };
+  v.desk.ChooseMenu(Id(MenuItem::N12));
+  EXPECT_FALSE(openAfterEscape);
+  v.desk.ChooseMenu(Id(MenuItem::VersionInfo));
+  EXPECT_FALSE(openAfterEscape);
+  v.desk.ChooseMenu(Id(MenuItem::N1));  // closed only by its close box
+  EXPECT_TRUE(openAfterEscape);
+}
+
+TEST(InformationBoxTest, ABoxScaledForTheSystemStaysWholeOnTheWorkArea) {
+  // At 144 pixels per inch the information box is 417 x 168 outside (274 x 95
+  // inside, scaled), wider than the viewer standing at the work area's left
+  // edge: centring alone would put it at (326 - 417) / 2 = -45.
+  SimViewer v({MakeMonitor(0, 0, 1024, 768, 30)});
+  v.desk.SetFormDpi(144);
+  v.form.Create();
+  v.state().WindowLeft = 0;
+  v.state().WindowTop = 700;  // pulled up to 738 - 246 = 492
+  v.form.UpdateBounds();
+  v.desk.ChooseMenu(Id(MenuItem::N12));
+  v.desk.ChooseMenu(Id(MenuItem::VersionInfo));  // never scaled: plainly centred
+  ASSERT_EQ(v.desk.Forms().size(), 2u);
+  EXPECT_EQ(v.desk.Forms()[0].position, (Point{0, 492 + (246 - 168) / 2}));
+  EXPECT_EQ(v.desk.Forms()[1].position, (Point{(326 - 230) / 2, 492 + (246 - 153) / 2}));
+}
+
 TEST(InformationBoxTest, NegativeNumbersKeepTheirSign) {
   RegionRecord empty{0, -1, 0, -1, 0, 0};
   EXPECT_EQ(RegionPositionText(empty), "(0,0)-(-1,-1)");
@@ -144,6 +177,22 @@ TEST(SettingsDialogTest, DesignedPlaceOnAnotherMonitorIsKeptInsideTheViewersMoni
   EXPECT_EQ(PlacePrefForm(desk, 700, 500), (Point{0 - 700, 600 - 500}));
   desk.SetWindowBounds(300, 100, 326, 246);
   EXPECT_EQ(PlacePrefForm(desk, 357, 355), (Point{205, 130}));
+}
+
+TEST(SettingsDialogTest, ClosingTheViewerFromOutsideKeepsTheChoicesMade) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  v.desk.whileFormOpen = [&] {
+    v.desk.ClickControl(TPrefForm::CheckBox1);
+    v.desk.ClickControl(TPrefForm::CheckBox2);
+    v.desk.ClickControl(TPrefForm::RadioButton1 + 6);
+    v.desk.DestroyViewerFromOutside();
+  };
+  v.desk.ChooseMenu(Id(MenuItem::N1));
+  EXPECT_EQ(Read(v, "SaveParameter", "Current"), "1");
+  EXPECT_EQ(Read(v, "SaveParameter", "Front"), "1");
+  EXPECT_EQ(Read(v, "SaveParameter", "Size"), "6");
+  EXPECT_TRUE(v.desk.QuitRequested());
 }
 
 TEST(SettingsDialogTest, RefusedSaveIsReportedAfterTheDialogHasGone) {
