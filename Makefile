@@ -18,7 +18,7 @@ deps:
 build: deps native win
 
 native:
-	cmake -S . -B $(NATIVE_DIR) -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(NATIVE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(NATIVE_DIR) -j $(JOBS)
 
 win:

@@ -96,6 +96,7 @@ class TForm1 : public WindowEvents {
   Desktop& desk_;
   ViewerState state_;
   bool ending_ = false;  // the end of the program has been requested
+  Rect paintedWindow_;   // the window's rectangle at the last paint
 };
 
 }  // namespace mirlo

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdint>
+
 #include "app/form1.h"
 #include "app/popup_menu.h"
 #include "monitors/monitor_table.h"
@@ -138,7 +141,9 @@ void TForm1::FormDblClick() {
   if (desk_.GetWindowState() != WindowState::Normal) {
     LeaveFullScreen();
   } else {
-    EnterDisplayMode(state_.Aspect + 2);
+    // Normal (0) gives 2, wide (1) gives 3; an odd stored aspect gives some
+    // odd mode, never an overflow.
+    EnterDisplayMode(static_cast<int32_t>(std::min<int64_t>(int64_t(state_.Aspect) + 2, INT32_MAX)));
   }
   UpdateBounds();
   Repaint();

@@ -10,6 +10,7 @@ namespace mirlo {
 
 void TForm1::FormPaint() {
   const Rect win = desk_.WindowBounds();
+  paintedWindow_ = win;
   const Rect bounds = MonitorBounds(desk_, state_.MonitorIndex);
   const int32_t frame2 = 2 * state_.FrameWidth;
 

@@ -10,8 +10,8 @@ void TForm1::UpdateBounds() {
   if (state_.DisplayMode > 0) return;  // full screen is laid out by ApplyWindowState
   // A viewer moved off an unusable monitor keeps its offset from the corner.
   const Rect oldBounds = MonitorBounds(desk_, state_.MonitorIndex);
-  const int32_t relTop = state_.WindowTop - oldBounds.top;
-  const int32_t relLeft = state_.WindowLeft - oldBounds.left;
+  const int64_t relTop = int64_t(state_.WindowTop) - oldBounds.top;
+  const int64_t relLeft = int64_t(state_.WindowLeft) - oldBounds.left;
   if (!IsUsableMonitor(desk_, state_.MonitorIndex)) {
     state_.MonitorIndex = NextUsableMonitor(desk_, state_.MonitorIndex);
   }
@@ -21,6 +21,9 @@ void TForm1::UpdateBounds() {
       PlaceWindowed(relLeft + bounds.left, relTop + bounds.top, state_.RegionWidth,
                     state_.Aspect, MaxRegionWidth(), work, state_.FrameWidth);
   state_.RegionWidth = p.regionWidth;
+  // A windowed rectangle is laid out on a window in its normal state: a
+  // restore after it would bring back an older rectangle.
+  if (desk_.GetWindowState() != WindowState::Normal) desk_.SetWindowState(WindowState::Normal);
   desk_.SetWindowBounds(p.left, p.top, p.winW, p.winH);
   state_.WindowLeft = p.left;
   state_.WindowTop = p.top;
@@ -43,6 +46,9 @@ void TForm1::ApplyWindowState() {
       b.bottom = b.top + d.Height();
     }
     desk_.SetWindowBounds(b.left, b.top, b.Width(), b.Height());
+    // The strip on screen always names the window's region: a window that
+    // comes here from a windowed rectangle (an odd stored mode) is repainted.
+    if (desk_.WindowBounds() != paintedWindow_) Repaint();
   } else {
     desk_.SetWindowState(WindowState::Normal);
     desk_.SetTopmost(desk_.IsMenuChecked(Id(MenuItem::N7)));

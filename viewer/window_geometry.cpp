@@ -21,24 +21,27 @@ Point CentreOn(const Rect& work, int32_t winW, int32_t winH) {
                (work.bottom - work.top - winH) / 2 + work.top};
 }
 
-WindowedPlacement PlaceWindowed(int32_t left, int32_t top, int32_t regionWidth, int32_t aspect,
+WindowedPlacement PlaceWindowed(int64_t left, int64_t top, int32_t regionWidth, int32_t aspect,
                                 int32_t maxWidth, const Rect& work, int32_t frameWidth) {
   const int32_t frame2 = 2 * frameWidth;
-  WindowedPlacement p{left, top, regionWidth, regionWidth + frame2,
-                      RegionHeightFor(regionWidth, aspect) + frame2};
-  if (maxWidth < regionWidth) {
-    p.regionWidth = kMinRegionWidth;
-    p.winW = kMinRegionWidth + frame2;
-    p.winH = RegionHeightFor(kMinRegionWidth, aspect) + frame2;
-    const Point c = CentreOn(work, p.winW, p.winH);
-    p.left = c.x;
-    p.top = c.y;
+  // A width from a hand-edited settings file is limited like any other: a
+  // narrow one is raised to the smallest, a too wide one falls back to the
+  // smallest, centred.
+  const bool tooWide = regionWidth > maxWidth;
+  const int32_t width = regionWidth < kMinRegionWidth || tooWide ? kMinRegionWidth : regionWidth;
+  const int32_t winW = width + frame2;
+  const int32_t winH = RegionHeightFor(width, aspect) + frame2;
+  if (tooWide) {
+    const Point c = CentreOn(work, winW, winH);
+    left = c.x;
+    top = c.y;
   }
-  if (p.top < work.top) p.top = work.top;
-  if (p.left < work.left) p.left = work.left;
-  if (p.top + p.winH > work.bottom) p.top = work.bottom - p.winH;
-  if (p.left + p.winW > work.right) p.left = work.right - p.winW;
-  return p;
+  // In 64 bits: a stored position may lie anywhere in the 32-bit range.
+  if (top < work.top) top = work.top;
+  if (left < work.left) left = work.left;
+  if (top + winH > work.bottom) top = work.bottom - winH;
+  if (left + winW > work.right) left = work.right - winW;
+  return WindowedPlacement{static_cast<int32_t>(left), static_cast<int32_t>(top), width, winW, winH};
 }
 
 }  // namespace mirlo

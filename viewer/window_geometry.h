@@ -24,11 +24,12 @@ struct WindowedPlacement {
   int32_t winW, winH;
 };
 
-// Lays out the windowed viewer: a width above maxWidth falls back to 320,
-// centred; then the window is kept inside the work area (top and left
-// first, so a window larger than the work area ends flush with its bottom
-// and right edges).
-WindowedPlacement PlaceWindowed(int32_t left, int32_t top, int32_t regionWidth, int32_t aspect,
+// Lays out the windowed viewer: a width below 320 is raised to 320, one
+// above maxWidth falls back to 320, centred; then the window is kept inside
+// the work area (top and left first, so a window larger than the work area
+// ends flush with its bottom and right edges). The position may be any
+// stored value; the result always lies at the work area.
+WindowedPlacement PlaceWindowed(int64_t left, int64_t top, int32_t regionWidth, int32_t aspect,
                                 int32_t maxWidth, const Rect& work, int32_t frameWidth);
 
 }  // namespace mirlo

@@ -112,8 +112,13 @@ Color SimDesktop::PixelAt(int x, int y) const {
 }
 
 void SimDesktop::FillRect(const Rect& r, Color c) {
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) SetPixel(x, y, c);
+  // Clipped to the canvas, as the window system clips to the window.
+  const int left = std::max(r.left, 0), right = std::min(r.right, canvasWidth_);
+  const int top = std::max(r.top, 0), bottom = std::min(r.bottom, canvasHeight_);
+  if (left >= right) return;
+  for (int y = top; y < bottom; ++y) {
+    Color* row = &canvas_[size_t(y) * canvasWidth_];
+    std::fill(row + left, row + right, c);
   }
 }
 
