@@ -332,7 +332,8 @@ install_viewer() {
 
 # need_helper NAME: fails unless the helper exe is there; sets HELPER.
 need_helper() {
-    HELPER=$MIRLO_WIN_DIR/$1.exe
+    # Absolute: start_exe runs a program from its own directory.
+    HELPER=$(cd "$MIRLO_WIN_DIR" && pwd)/$1.exe
     [[ -f "$HELPER" ]] || fail "helper $1.exe not found in $MIRLO_WIN_DIR"
 }
 
@@ -833,4 +834,48 @@ start_default_viewer() {
     set_workareas 0,0,1920,1160
     start_viewer
     expect_viewer_at 797 457
+}
+
+# ---------------------------------------------------------------- stripcheck
+
+# run_stripcheck [ARGS...]: runs stripcheck.exe once beside the viewer; sets
+# SC_OUT (its output without CRs) and SC_RC.
+run_stripcheck() {
+    need_helper stripcheck
+    SC_RC=0
+    SC_OUT=$(run_win 60 "$HELPER" "$@") || SC_RC=$?
+    log "stripcheck $* exited with $SC_RC:"$'\n'"$SC_OUT"
+}
+
+# expect_stripcheck CODE LINE...: stripcheck's exit code and its whole output.
+expect_stripcheck() {
+    local code=$1; shift
+    local want
+    want=$(printf '%s\n' "$@")
+    run_stripcheck
+    check_eq "stripcheck output" "$want" "$SC_OUT"
+    check_eq "stripcheck exit code" "$code" "$SC_RC"
+}
+
+# start_cover X Y W H: the cover_window helper, a plain grey topmost window,
+# in front of everything at that desktop rectangle; waits until the screen
+# shows it there. One at a time (stop_cover ends it).
+start_cover() {
+    local x=$1 y=$2 w=$3 h=$4
+    need_helper cover_window
+    start_exe --as cover "$HELPER" "$x" "$y" "$w" "$h"
+    wait_for_window 15 cover_window.exe
+    wait_geometry "$WID" "$x $y $w $h"
+    _cover_shown() {
+        screenshot "$E2E_TMP/cover.xwd"
+        [[ "$(dominant_colour "$E2E_TMP/cover.xwd" "$x" "$y" "$w" "$h")" == '#606060' ]]
+    }
+    wait_until 10 _cover_shown || fail "cover window at $x,$y ${w}x$h never painted"
+    COVER_WID=$WID
+    log "cover window $COVER_WID at $x,$y ${w}x$h"
+}
+
+stop_cover() {
+    _e2e_stop_pid "$(exe_pid cover)" 5
+    wait_unmapped "$COVER_WID" 10
 }

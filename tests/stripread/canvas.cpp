@@ -29,6 +29,13 @@ void DrawCells(Image& img, int x, int y, const std::string& cells) {
   }
 }
 
+void DrawCells(Image& img, int x, int y, const std::string& cells, int cellWidth, int rows) {
+  for (size_t k = 0; k < cells.size(); ++k) {
+    const uint32_t c = cells[k] == '1' ? stripread::kMagenta : stripread::kBlack;
+    Fill(img, x + cellWidth * static_cast<int>(k), y, cellWidth, rows, c);
+  }
+}
+
 static std::string Bits(int value, int count) {
   std::string s;
   for (int i = count - 1; i >= 0; --i) s += ((value >> i) & 1) ? '1' : '0';

@@ -15,6 +15,9 @@ void Set(stripread::Image& img, int x, int y, uint32_t colour);
 
 // cells is a string of '0'/'1', one character per two-pixel cell.
 void DrawCells(stripread::Image& img, int x, int y, const std::string& cells);
+// The same, each cell cellWidth pixels wide and rows pixels high.
+void DrawCells(stripread::Image& img, int x, int y, const std::string& cells, int cellWidth,
+               int rows);
 
 // The 76 cells a screen would show; checksum is passed in so tests can lie.
 std::string EncodeCells(char lead, int x0, int y0, int x1, int y1, int checksum);

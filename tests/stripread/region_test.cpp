@@ -11,7 +11,13 @@ using stripread::FindStrips;
 using stripread::Image;
 using stripread::kBlack;
 using stripread::kMagenta;
+using stripread::CheckRegion;
+using stripread::RegionCheck;
+using stripread::RegionFault;
 using namespace testutil;
+
+constexpr RegionFault kNot = RegionFault::NotMagenta;
+constexpr RegionFault kOut = RegionFault::MagentaOutside;
 
 TEST(RegionCheck, PillarboxedAndLetterboxedRegionsAreFoundOnce) {
   struct Case { int w, h, x0, y0, x1, y1; };
@@ -31,6 +37,8 @@ TEST(RegionCheck, PillarboxedAndLetterboxedRegionsAreFoundOnce) {
 struct Spoil {
   const char* what;
   std::function<void(Image&)> apply;
+  RegionFault fault;
+  int x, y;  // the first pixel at fault, in reading order
 };
 
 void PrintTo(const Spoil& s, std::ostream* os) { *os << s.what; }
@@ -46,26 +54,34 @@ TEST_P(RegionMismatch, IsReported) {
   const auto strips = FindStrips(img);
   ASSERT_EQ(strips.size(), 1u);
   EXPECT_FALSE(strips[0].regionExact);
+  const RegionCheck check = CheckRegion(img, strips[0]);
+  EXPECT_EQ(check.fault, GetParam().fault);
+  if (GetParam().fault == RegionFault::NotMagenta ||
+      GetParam().fault == RegionFault::MagentaOutside) {
+    EXPECT_EQ(check.x, GetParam().x);
+    EXPECT_EQ(check.y, GetParam().y);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegionMismatch,
     ::testing::Values(
-        Spoil{"CornerNotMagenta", [](Image& i) { Set(i, 519, 339, kBlack); }},
-        Spoil{"BelowStripNotMagenta", [](Image& i) { Set(i, 200, 101, kGrey); }},
-        Spoil{"TopRowPastStrip", [](Image& i) { Set(i, 352, 100, kBlack); }},
-        Spoil{"LeakRight", [](Image& i) { Set(i, 520, 110, kMagenta); }},
-        Spoil{"LeakBelow", [](Image& i) { Set(i, 200, 340, kMagenta); }},
-        Spoil{"LeakLeft", [](Image& i) { Set(i, 199, 339, kMagenta); }},
-        Spoil{"LeakAbove", [](Image& i) { Set(i, 205, 99, kMagenta); }},
-        Spoil{"LeakDiagonal", [](Image& i) { Set(i, 520, 340, kMagenta); }},
-        Spoil{"RegionOneWider", [](Image& i) { Fill(i, 520, 100, 1, 240, kMagenta); }},
+        Spoil{"CornerNotMagenta", [](Image& i) { Set(i, 519, 339, kBlack); }, kNot, 519, 339},
+        Spoil{"BelowStripNotMagenta", [](Image& i) { Set(i, 200, 101, kGrey); }, kNot, 200, 101},
+        Spoil{"TopRowPastStrip", [](Image& i) { Set(i, 352, 100, kBlack); }, kNot, 352, 100},
+        Spoil{"LeakRight", [](Image& i) { Set(i, 520, 110, kMagenta); }, kOut, 520, 110},
+        Spoil{"LeakBelow", [](Image& i) { Set(i, 200, 340, kMagenta); }, kOut, 200, 340},
+        Spoil{"LeakLeft", [](Image& i) { Set(i, 199, 339, kMagenta); }, kOut, 199, 339},
+        Spoil{"LeakAbove", [](Image& i) { Set(i, 205, 99, kMagenta); }, kOut, 205, 99},
+        Spoil{"LeakDiagonal", [](Image& i) { Set(i, 520, 340, kMagenta); }, kOut, 520, 340},
+        Spoil{"RegionOneWider", [](Image& i) { Fill(i, 520, 100, 1, 240, kMagenta); }, kOut, 520, 100},
         Spoil{"StripOneRight",
               [](Image& i) {
                 Fill(i, 200, 100, 320, 1, kMagenta);
                 DrawCells(i, 201, 100, EncodeCells('A', 200, 100, 519, 339,
                                                    ExpectedChecksum(200, 100, 519, 339)));
-              }}),
+              },
+              RegionFault::Misplaced, 0, 0}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(RegionCheck, AnnouncedRectangleMustHoldTheStripAndFitTheImage) {
@@ -79,7 +95,17 @@ TEST(RegionCheck, AnnouncedRectangleMustHoldTheStripAndFitTheImage) {
   const auto strips = FindStrips(img);
   ASSERT_EQ(strips.size(), 2u);
   EXPECT_FALSE(strips[0].regionExact);
+  EXPECT_EQ(CheckRegion(img, strips[0]).fault, RegionFault::TooSmall);
   EXPECT_FALSE(strips[1].regionExact);
+  EXPECT_EQ(CheckRegion(img, strips[1]).fault, RegionFault::OffImage);
+}
+
+TEST(RegionCheck, AnExactRegionHasNoFault) {
+  Image img = Canvas(640, 480, kGrey);
+  DrawRegion(img, 'A', 200, 100, 519, 339);
+  const auto strips = FindStrips(img);
+  ASSERT_EQ(strips.size(), 1u);
+  EXPECT_EQ(CheckRegion(img, strips[0]).fault, RegionFault::None);
 }
 
 }  // namespace

@@ -79,9 +79,12 @@ int PrintColourBox(const Options& o, const Image& img, std::ostream& out, std::o
 }  // namespace
 
 std::string FormatStrip(int monitor, const Strip& s) {
-  return "monitor=" + std::to_string(monitor) + " lead=" + std::string(1, s.lead) +
-         " x0=" + std::to_string(s.x0) + " y0=" + std::to_string(s.y0) +
-         " x1=" + std::to_string(s.x1) + " y1=" + std::to_string(s.y1) +
+  return "monitor=" + std::to_string(monitor) + " " + FormatStripFields(s);
+}
+
+std::string FormatStripFields(const Strip& s) {
+  return "lead=" + std::string(1, s.lead) + " x0=" + std::to_string(s.x0) +
+         " y0=" + std::to_string(s.y0) + " x1=" + std::to_string(s.x1) + " y1=" + std::to_string(s.y1) +
          " checksum=" + (s.checksumOk ? "ok" : "bad") + " at=" + std::to_string(s.atX) + "," +
          std::to_string(s.atY) + " region=" + (s.regionExact ? "exact" : "mismatch");
 }

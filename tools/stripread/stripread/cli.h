@@ -16,6 +16,8 @@ constexpr int kExitError = 2;
 
 // One output line, without the newline.
 std::string FormatStrip(int monitor, const Strip& s);
+// The same without the monitor: "lead=A x0=... region=exact".
+std::string FormatStripFields(const Strip& s);
 std::string FormatColour(uint32_t rgb);  // #RRGGBB
 
 // The whole tool: args exclude the program name.

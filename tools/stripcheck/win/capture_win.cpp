@@ -1,0 +1,83 @@
+#include <windows.h>
+
+#include "win/win_facts.h"
+
+namespace stripcheck {
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  reinterpret_cast<std::vector<HMONITOR>*>(data)->push_back(monitor);
+  return TRUE;
+}
+
+// Copies the screen's pixels inside r into a top-down 32-bit DIB section, so
+// every pixel arrives as the screen holds it, whatever the display's format.
+bool CaptureRect(HDC screen, const RECT& r, stripread::Image& out) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return false;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return false;
+  bool ok = false;
+  if (HDC mem = CreateCompatibleDC(screen)) {
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    // CAPTUREBLT takes layered windows along: the device sees them too.
+    ok = BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY | CAPTUREBLT) != 0;
+    GdiFlush();
+    if (ok) {
+      const auto* px = static_cast<const uint32_t*>(bits);
+      out.width = w;
+      out.height = h;
+      out.pixels.resize(static_cast<std::size_t>(w) * h);
+      // 0x00RRGGBB once the unused top byte is dropped.
+      for (std::size_t i = 0; i < out.pixels.size(); ++i) out.pixels[i] = px[i] & 0xFFFFFF;
+    }
+    SelectObject(mem, old);
+    DeleteDC(mem);
+  }
+  DeleteObject(bitmap);
+  return ok;
+}
+
+}  // namespace
+
+bool CaptureMonitors(std::vector<MonitorShot>& out, std::string& error) {
+  std::vector<HMONITOR> monitors;
+  if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors)) ||
+      monitors.empty()) {
+    error = "the system lists no monitor";
+    return false;
+  }
+  HDC screen = GetDC(nullptr);
+  if (!screen) {
+    error = "cannot open the screen for reading";
+    return false;
+  }
+  std::vector<MonitorShot> shots;
+  bool ok = true;
+  for (std::size_t i = 0; i < monitors.size() && ok; ++i) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    MonitorShot shot;
+    ok = GetMonitorInfoW(monitors[i], &mi) != 0;
+    if (ok) {
+      const RECT& r = mi.rcMonitor;
+      shot.bounds = Rect{r.left, r.top, r.right, r.bottom};
+      ok = CaptureRect(screen, r, shot.image);
+    }
+    if (!ok) error = "cannot read the picture of monitor " + std::to_string(i);
+    shots.push_back(std::move(shot));
+  }
+  ReleaseDC(nullptr, screen);
+  if (ok) out = std::move(shots);
+  return ok;
+}
+
+}  // namespace stripcheck
