@@ -20,7 +20,7 @@ void TVersionInfoForm::ShowModal() {
                            {Label1, ControlKind::Label, 51, 16, 122, 12, "VELTA-9 Mirlo Viewer"},
                            {Label2, ControlKind::Label, 87, 40, 46, 12, "Ver. 2.0.1"},
                            {Label3, ControlKind::CentredLabel, 40, 64, 145, 12,
-                            "(C) 2024-2026 Mirlo Works"},
+                            "(C) 2026 Mirlo Works"},
                        },
                        CentredOn(owner_.Desk())};
   owner_.Desk().ShowModalForm(form, *this);
