@@ -6,9 +6,12 @@ NATIVE_DIR := build/native
 WIN_DIR    := build/win
 EXE        := $(WIN_DIR)/MirloViewer.exe
 STRIPREAD  := $(NATIVE_DIR)/tools/stripread/stripread
+VERSION    := 2.0.1
+DIST_DIR   := build/dist
+DIST_ZIP   := $(DIST_DIR)/MirloViewer-$(VERSION)-win64.zip
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build native win test test-native test-e2e run clean
+.PHONY: all deps build native win dist test test-native test-dist test-e2e run clean
 
 all: build
 
@@ -25,10 +28,17 @@ win:
 	cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_DIR) -j $(JOBS)
 
-test: build test-native test-e2e
+# The download: the exe, its help file and a readme in one zip.
+dist: deps win
+	scripts/make-dist.sh $(WIN_DIR) $(DIST_DIR) $(VERSION)
+
+test: build test-native test-dist test-e2e
 
 test-native:
 	ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)
+
+test-dist: dist
+	tests/dist/check_dist.py $(DIST_ZIP) resources/help
 
 test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh

@@ -9,6 +9,10 @@ packages=(
   xvfb x11-apps x11-utils x11-xserver-utils xdotool
   xserver-xorg-core xserver-xorg-video-dummy
   fonts-wine imagemagick
+  # the help file, the download and their checks
+  fp-utils zip python3 libchm-bin icoutils
+  # the Japanese locale of the help window test under Wine
+  locales
 )
 
 missing=()

@@ -608,11 +608,21 @@ pixel() { "$STRIPREAD" --pixel "$2" "$3" "$1"; }
 # ---------------------------------------------------------------- input
 
 # open_popup WID X Y: right-clicks at (X, Y) on the root and waits for the
-# popup menu's own window to map; sets MENU_WID.
+# popup menu's own window to map; sets MENU_WID. The menu is the program's
+# window that was not mapped before the click (a help window or a box of the
+# program may be open beside the viewer).
 open_popup() {
-    local wid=$1 x=$2 y=$3
+    local wid=$1 x=$2 y=$3 before
+    before=$(visible_windows | tr '\n' ' ')
     xdotool mousemove "$x" "$y" click 3
-    _menu_open() { MENU_WID=$(visible_windows | grep -vx "$wid" | head -n1); [[ -n "$MENU_WID" ]]; }
+    _menu_open() {
+        local w
+        MENU_WID=''
+        for w in $(visible_windows); do
+            [[ "$w" != "$wid" && " $before " != *" $w "* ]] && { MENU_WID=$w; break; }
+        done
+        [[ -n "$MENU_WID" ]]
+    }
     wait_until 5 _menu_open || fail "right click at $x,$y opened no popup menu"
     log "popup menu $MENU_WID open"
 }
