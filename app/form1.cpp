@@ -1,60 +1,58 @@
 #include "app/form1.h"
 
-#include "app/error_box.h"
 #include "app/popup_menu.h"
 
 namespace mirlo {
 
-TForm1::TForm1(Desktop& desk) : desk_(desk) { desk_.CreatePopupMenu(PopupMenu1Entries()); }
-
-template <typename Handler>
-void TForm1::Guarded(Handler&& handler) {
-  RunGuarded(desk_, handler);
+TForm1::TForm1(Desktop& desk, bool quiet)
+    : quietDesk_(desk), quiet_(quiet), desk_(quiet ? quietDesk_ : desk) {
+  desk_.CreatePopupMenu(PopupMenu1Entries());
 }
 
 void TForm1::Create() {
-  Guarded([this] { FormCreate(); });
+  Handle([this] { FormCreate(); });
   // Laid out and painted unseen, the viewer first appears at its final place.
   if (!ending_) desk_.ShowWindow();
 }
 
-void TForm1::Repaint() { desk_.Repaint(); }
-
 void TForm1::OnPaint() {
-  Guarded([this] { FormPaint(); });
+  // The paint itself: nothing more to leave painted afterwards.
+  if (quiet_) quietDesk_.BeginHandler();
+  RunGuarded(desk_, [this] { FormPaint(); });
+  if (quiet_) quietDesk_.EndHandler();
 }
 
 void TForm1::OnMouseDown(MouseButton button, int x, int y) {
-  Guarded([&] { FormMouseDown(button, x, y); });
+  Handle([&] { FormMouseDown(button, x, y); });
 }
 
 void TForm1::OnMouseMove(int, int) {
-  Guarded([this] { FormMouseMove(); });
+  Handle([this] { FormMouseMove(); });
 }
 
 void TForm1::OnMouseUp(MouseButton, int, int) {
-  Guarded([this] { FormMouseUp(); });
+  Handle([this] { FormMouseUp(); });
 }
 
 void TForm1::OnCaptureLost() {
-  Guarded([this] { FormCaptureLost(); });
+  Handle([this] { FormCaptureLost(); });
 }
 
 void TForm1::OnDoubleClick() {
-  Guarded([this] { FormDblClick(); });
+  Handle([this] { FormDblClick(); });
 }
 
 void TForm1::OnMenuCommand(int command) {
   for (const PopupMenuItem& i : PopupMenu1()) {
     if (Id(i.item) == command && i.handler != nullptr) {
-      Guarded([&] { (this->*i.handler)(); });
+      Handle([&] { (this->*i.handler)(); });
       return;
     }
   }
 }
 
 void TForm1::OnSettingChange(unsigned action) {
-  Guarded([&] { ApplicationEvents1SettingChange(action); });
+  Handle([&] { ApplicationEvents1SettingChange(action); });
 }
 
 }  // namespace mirlo

@@ -6,16 +6,23 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 #include "platform/desktop.h"
+#include "app/error_box.h"
+#include "platform/quiet_desktop.h"
+#include "viewer/paint_plan.h"
 #include "viewer/viewer_state.h"
 
 namespace mirlo {
 
 class TForm1 : public WindowEvents {
  public:
-  // Builds the window's popup menu from the form description.
-  explicit TForm1(Desktop& desk);
+  // Builds the window's popup menu from the form description. A quiet
+  // viewer leaves out every window-system call that would change nothing
+  // (see QuietDesktop) and every repaint that would draw the same picture;
+  // what it shows and records is the same either way.
+  explicit TForm1(Desktop& desk, bool quiet = true);
 
   Desktop& Desk() { return desk_; }
   ViewerState& State() { return state_; }
@@ -24,6 +31,12 @@ class TForm1 : public WindowEvents {
   // Runs FormCreate the way the window's creation does: errors go to the
   // standard error box.
   void Create();
+
+  // Runs one event handler: an error goes to the standard error box, and the
+  // window is left painted as the viewer state says. Forms run their
+  // handlers through it too.
+  template <typename Handler>
+  void Handle(Handler&& handler);
 
   // Creation and shut-down.
   void FormCreate();
@@ -35,6 +48,8 @@ class TForm1 : public WindowEvents {
   // Painting and placement.
   void FormPaint();
   void Repaint();
+  PaintPlan PlanCurrentPaint();
+  void RecordPaint(const PaintPlan& plan);
   void UpdateBounds();
   void ApplyWindowState();
   int32_t MaxRegionWidth();
@@ -90,13 +105,22 @@ class TForm1 : public WindowEvents {
   void OnSettingChange(unsigned action) override;
 
  private:
-  template <typename Handler>
-  void Guarded(Handler&& handler);
-
+  QuietDesktop quietDesk_;
+  const bool quiet_;
   Desktop& desk_;
   ViewerState state_;
   bool ending_ = false;  // the end of the program has been requested
-  Rect paintedWindow_;   // the window's rectangle at the last paint
+  std::optional<PaintPicture> painted_;  // the picture on the window now
 };
+
+template <typename Handler>
+void TForm1::Handle(Handler&& handler) {
+  if (quiet_) quietDesk_.BeginHandler();
+  RunGuarded(desk_, handler);
+  // Whatever the handler did, the strip on screen names the region as the
+  // state now has it (a repaint of the same picture costs nothing).
+  RunGuarded(desk_, [this] { Repaint(); });
+  if (quiet_) quietDesk_.EndHandler();
+}
 
 }  // namespace mirlo

@@ -43,7 +43,7 @@ void TInformationForm::OnShow() {
 }
 
 void TInformationForm::OnClick(int control) {
-  RunGuarded(owner_.Desk(), [&] {
+  owner_.Handle([&] {
     if (control == Button1) Button1Click();
   });
 }

@@ -28,7 +28,7 @@ void TVersionInfoForm::ShowModal() {
 }
 
 void TVersionInfoForm::OnClick(int control) {
-  RunGuarded(owner_.Desk(), [&] {
+  owner_.Handle([&] {
     if (control == Button1) Button1Click();
   });
 }

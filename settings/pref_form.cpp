@@ -87,7 +87,7 @@ void TPrefForm::OnShow() {
 }
 
 void TPrefForm::OnClick(int control) {
-  RunGuarded(owner_.Desk(), [&] {
+  owner_.Handle([&] {
     if (control >= RadioButton1 && control < RadioButton1 + kRadioButtons) {
       RadioButtonClick(control - RadioButton1 + 1);
     } else if (control == Pre1SetButton) {

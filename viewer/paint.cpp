@@ -1,61 +1,65 @@
 #include "app/form1.h"
 #include "app/popup_menu.h"
 #include "monitors/monitor_table.h"
-#include "viewer/code_strip.h"
 #include "viewer/colors.h"
 #include "viewer/frame.h"
-#include "viewer/region_layout.h"
+#include "viewer/paint_plan.h"
 
 namespace mirlo {
 
+PaintPlan TForm1::PlanCurrentPaint() {
+  return PlanPaint(state_, desk_.WindowBounds(), MonitorBounds(desk_, state_.MonitorIndex),
+                   MaxRegionWidth());
+}
+
 void TForm1::FormPaint() {
-  const Rect win = desk_.WindowBounds();
-  paintedWindow_ = win;
-  const Rect bounds = MonitorBounds(desk_, state_.MonitorIndex);
-  const int32_t frame2 = 2 * state_.FrameWidth;
-
-  if (state_.DisplayMode == kWindowed) {
-    // The windowed state that leaving full screen returns to.
-    state_.LastWindowed = PresetRecord{win.left, win.top, win.Width() - frame2,
-                                       state_.Aspect, state_.MonitorIndex, state_.DisplayMode};
-  }
-  const RegionLayout r = LayoutRegion(state_.DisplayMode, win, bounds, state_.FrameWidth);
-
-  switch (state_.DisplayMode) {
-    case kFullScreen:
-      desk_.SetMenuChecked(Id(MenuItem::N14), false);
-      desk_.SetMenuChecked(Id(MenuItem::N15), false);
-      break;
-    case kFullScreenNormal:
-    case kFullScreenWide: {
-      const bool wide = state_.DisplayMode == kFullScreenWide;
-      desk_.FillRect(Rect{0, 0, bounds.Width(), bounds.Height()}, kBlack);
-      desk_.SetMenuChecked(Id(MenuItem::N14), !wide);
-      desk_.SetMenuChecked(Id(MenuItem::N15), wide);
-      break;
-    }
-    default:
-      break;
-  }
-
+  const PaintPlan plan = PlanCurrentPaint();
+  const PaintPicture& p = plan.picture;
+  const RegionLayout& r = p.region;
+  if (p.blackFill != Rect{}) desk_.FillRect(p.blackFill, kBlack);
   if (r.framed) {
     for (const FrameLine& line : FrameLines(r.cx, r.cy, r.w, r.h)) {
       desk_.DrawLine(line.from, line.to, line.color);
     }
   }
   desk_.FillRect(Rect{r.cx, r.cy, r.cx + r.w, r.cy + r.h}, kMagenta);
-  DrawStrip(desk_, EncodeStrip(state_.Closing, r.x0, r.y0, r.w, r.h), r.cx, r.cy);
+  DrawStrip(desk_, p.strip, r.cx, r.cy);
+  painted_ = p;
+  RecordPaint(plan);
+}
 
-  state_.RegionRect = RegionRecord{r.x0, r.x0 + r.w - 1, r.y0, r.y0 + r.h - 1, r.w, r.h};
-
-  const int32_t largest = MaxRegionWidth();
-  for (const WidthItem& w : WidthItems()) {
-    desk_.SetMenuEnabled(Id(w.item), largest >= w.width);
+void TForm1::RecordPaint(const PaintPlan& plan) {
+  if (plan.recordsLastWindowed) state_.LastWindowed = plan.lastWindowed;
+  switch (plan.aspectMarks) {
+    case AspectMarks::None:
+    case AspectMarks::Normal:
+    case AspectMarks::Wide:
+      desk_.SetMenuChecked(Id(MenuItem::N14), plan.aspectMarks == AspectMarks::Normal);
+      desk_.SetMenuChecked(Id(MenuItem::N15), plan.aspectMarks == AspectMarks::Wide);
+      break;
+    case AspectMarks::Keep:
+      break;
   }
+  state_.RegionRect = plan.regionRect;
+  for (const WidthItem& w : WidthItems()) {
+    desk_.SetMenuEnabled(Id(w.item), plan.largestWidth >= w.width);
+  }
+  state_.WindowLeft = plan.windowLeft;
+  state_.WindowTop = plan.windowTop;
+  state_.RegionWidth = plan.regionWidth;
+}
 
-  state_.WindowLeft = win.left;
-  state_.WindowTop = win.top;
-  state_.RegionWidth = win.Width() - frame2;
+void TForm1::Repaint() {
+  if (quiet_) {
+    // The same picture again would change no pixel; its write-backs would
+    // write the same values, so only they are made.
+    const PaintPlan plan = PlanCurrentPaint();
+    if (painted_ && *painted_ == plan.picture) {
+      RecordPaint(plan);
+      return;
+    }
+  }
+  desk_.Repaint();
 }
 
 }  // namespace mirlo

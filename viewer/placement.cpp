@@ -48,7 +48,7 @@ void TForm1::ApplyWindowState() {
     desk_.SetWindowBounds(b.left, b.top, b.Width(), b.Height());
     // The strip on screen always names the window's region: a window that
     // comes here from a windowed rectangle (an odd stored mode) is repainted.
-    if (desk_.WindowBounds() != paintedWindow_) Repaint();
+    if (!painted_ || desk_.WindowBounds() != painted_->window) Repaint();
   } else {
     desk_.SetWindowState(WindowState::Normal);
     desk_.SetTopmost(desk_.IsMenuChecked(Id(MenuItem::N7)));

@@ -78,6 +78,12 @@ void Win32Desktop::MakeUndecorated() {
 }
 
 void Win32Desktop::Repaint() {
+  if (!IsWindowVisible(window_)) {
+    // Laid out unseen: nothing reaches the screen, yet the paint runs at
+    // once like any other, so its write-backs are made.
+    if (events_ != nullptr) events_->OnPaint();
+    return;
+  }
   InvalidateRect(window_, nullptr, TRUE);
   UpdateWindow(window_);
 }

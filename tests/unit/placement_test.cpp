@@ -106,7 +106,7 @@ TEST(PlacementTest, TopmostFollowsTheCheckMarkOnlyWhenWindowed) {
   v.form.ApplyWindowState();
   EXPECT_FALSE(v.desk.IsTopmost());
   EXPECT_EQ(v.desk.GetWindowState(), WindowState::Normal);
-  v.desk.SetMenuChecked(Id(MenuItem::N7), true);
+  v.form.Desk().SetMenuChecked(Id(MenuItem::N7), true);  // as N7Click does
   v.form.ApplyWindowState();
   EXPECT_TRUE(v.desk.IsTopmost());
 }
