@@ -150,6 +150,9 @@ class SimDesktop : public Desktop, public Application {
   void ClearCallLog() { log_.clear(); }
 
   // Set-up.
+  // Keeps no canvas: for runs that look only at the state and the calls, so
+  // that windows of any size cost nothing to paint.
+  void DrawNothing() { drawNothing_ = true; }
   void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
   void SetReadOnly(const std::string& path, bool readOnly);
   // Makes every following Sleep fail with this text (none when empty).
@@ -180,6 +183,7 @@ class SimDesktop : public Desktop, public Application {
   bool visible_ = false;
   std::vector<Color> canvas_;
   int canvasWidth_ = 0, canvasHeight_ = 0;
+  bool drawNothing_ = false;
   std::map<int, SimMenuItem> menu_;
   std::vector<int> menuOrder_;
   bool captured_ = false;
