@@ -6,9 +6,12 @@ NATIVE_DIR := build/native
 WIN_DIR    := build/win
 EXE        := $(WIN_DIR)/MirloViewer.exe
 STRIPREAD  := $(NATIVE_DIR)/tools/stripread/stripread
+FUZZ_DIR   := build/fuzz
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
+# Seconds each fuzz target runs under `make fuzz`; `make test` gives each a few.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build native win test test-native test-e2e run clean
+.PHONY: all deps build native win fuzz-build fuzz test test-native test-fuzz test-e2e run clean
 
 all: build
 
@@ -25,10 +28,22 @@ win:
 	cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_DIR) -j $(JOBS)
 
-test: build test-native test-e2e
+# The fuzz targets: clang with libFuzzer and the address and undefined-behaviour sanitizers.
+fuzz-build:
+	cmake -S . -B $(FUZZ_DIR) -DMIRLO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: deps fuzz-build
+	scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+test: build fuzz-build test-native test-fuzz test-e2e
 
 test-native:
 	ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)
+
+test-fuzz:
+	scripts/run-fuzz.sh $(FUZZ_DIR) 5
 
 test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh
