@@ -128,6 +128,11 @@ TEST(PlacementTest, AspectMenuShowsTheProportionTheWidthItemsGive) {
   EXPECT_TRUE(v.Checked(MenuItem::N14));
   EXPECT_EQ(v.Caption(MenuItem::N3201), "320（ノーマル）");
   EXPECT_EQ(v.desk.WindowBounds().Height(), 366);
+  Windowed(v, 0, 100, 100, 640, 1);
+  Windowed(v, 0, 100, 100, 640, -1);
+  EXPECT_FALSE(v.Checked(MenuItem::N14));
+  EXPECT_TRUE(v.Checked(MenuItem::N15));
+  EXPECT_EQ(v.Caption(MenuItem::N3201), "320（ワイド）");
 }
 
 }  // namespace

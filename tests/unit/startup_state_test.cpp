@@ -54,6 +54,31 @@ TEST(StartupStateTest, PresetChoiceOpensAtThePresetOnItsMonitor) {
   EXPECT_EQ(w.desk.WindowBounds(), (Rect{1920, 994 - 486, 1920 + 646, 994}));
 }
 
+TEST(StartupStateTest, EachPresetChoiceOpensItsPresetWithinTheWidthLimits) {
+  struct Case {
+    const char* ini;
+    Rect expected;
+    int32_t aspect;
+  };
+  const Case cases[] = {
+      // Size 15, 16, 17 pick presets 1, 2, 3; wide only for an aspect of exactly 1.
+      {"Size=15\r\n[Pre1Parameter]\r\nWidth=800\r\nAspect=1\r\nX=50\r\nY=60",
+       {50, 60, 856, 516}, 1},
+      {"Size=17\r\n[Pre3Parameter]\r\nWidth=800\r\nAspect=1\r\nX=50\r\nY=60",
+       {50, 60, 856, 516}, 1},
+      {"Size=15\r\n[Pre1Parameter]\r\nWidth=640\r\nAspect=2\r\nX=10\r\nY=20",
+       {10, 20, 656, 506}, 0},
+      // Below 320: raised to 320 at its stored place.
+      {"Size=16\r\n[Pre2Parameter]\r\nWidth=100\r\nX=10\r\nY=20", {10, 20, 336, 266}, 0},
+  };
+  for (const Case& c : cases) {
+    SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+    Start(v, std::string("[SaveParameter]\r\n") + c.ini + "\r\n");
+    EXPECT_EQ(v.desk.WindowBounds(), c.expected) << c.ini;
+    EXPECT_EQ(v.state().Aspect, c.aspect) << c.ini;
+  }
+}
+
 TEST(StartupStateTest, RememberedStateIsKeptButPulledIntoTheWorkArea) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   Start(v,

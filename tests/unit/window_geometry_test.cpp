@@ -72,6 +72,8 @@ TEST(WindowGeometryTest, CentringTruncatesTowardZero) {
   EXPECT_EQ(CentreOn(Rect{0, 0, 640, 450}, 1447, 455).x, -403);
   EXPECT_EQ(CentreOn(Rect{0, 0, 640, 450}, 1447, 455).y, -2);
   EXPECT_EQ(CentreOn(Rect{-1024, 0, 0, 738}, 327, 246), (Point{-1024 + 348, 246}));
+  // Odd differences round down: (1024 - 327) / 2 = 348, (737 - 246) / 2 = 245.
+  EXPECT_EQ(CentreOn(Rect{0, 0, 1024, 737}, 327, 246), (Point{348, 245}));
 }
 
 // On every realistic desk, any start position and any width the menu offers
