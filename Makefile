@@ -9,9 +9,12 @@ STRIPREAD  := $(NATIVE_DIR)/tools/stripread/stripread
 VERSION    := 2.0.1
 DIST_DIR   := build/dist
 DIST_ZIP   := $(DIST_DIR)/MirloViewer-$(VERSION)-win64.zip
+FUZZ_DIR   := build/fuzz
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
+# Seconds each fuzz target runs under `make fuzz`; `make test` gives each a few.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build native win dist test test-native test-dist test-e2e run clean
+.PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run clean
 
 all: build
 
@@ -32,13 +35,25 @@ win:
 dist: deps win
 	scripts/make-dist.sh $(WIN_DIR) $(DIST_DIR) $(VERSION)
 
-test: build test-native test-dist test-e2e
+# The fuzz targets: clang with libFuzzer and the address and undefined-behaviour sanitizers.
+fuzz-build:
+	cmake -S . -B $(FUZZ_DIR) -DMIRLO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: deps fuzz-build
+	scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+test: build fuzz-build test-native test-fuzz test-dist test-e2e
 
 test-native:
 	ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)
 
 test-dist: dist
 	tests/dist/check_dist.py $(DIST_ZIP) resources/help
+
+test-fuzz:
+	scripts/run-fuzz.sh $(FUZZ_DIR) 5
 
 test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh

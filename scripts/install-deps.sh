@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libgtest-dev
+  clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine64 wine
   xvfb x11-apps x11-utils x11-xserver-utils xdotool

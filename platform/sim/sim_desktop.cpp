@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -22,8 +23,18 @@ Rect SimDesktop::MonitorWorkAreaAt(int index) { return monitors_.at(index).work;
 
 Rect SimDesktop::WindowBounds() { return window_; }
 
+namespace {
+
+// Far edges of a window placed near the 32-bit limits stop at them.
+int32_t FarEdge(int32_t near, int32_t size) {
+  const int64_t edge = int64_t(near) + size;
+  return int32_t(std::clamp<int64_t>(edge, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 void SimDesktop::SetWindowBounds(int left, int top, int width, int height) {
-  window_ = Rect{left, top, left + width, top + height};
+  window_ = Rect{left, top, FarEdge(left, width), FarEdge(top, height)};
   log_.push_back("bounds " + std::to_string(left) + " " + std::to_string(top) + " " +
                  std::to_string(width) + " " + std::to_string(height));
   ResizeCanvas(width, height);
@@ -37,8 +48,10 @@ int SimDesktop::MonitorOfWindow() const {
   int64_t bestArea = -1;
   for (size_t i = 0; i < monitors_.size(); ++i) {
     const Rect& b = monitors_[i].bounds;
-    const int64_t w = std::max(0, std::min(b.right, window_.right) - std::max(b.left, window_.left));
-    const int64_t h = std::max(0, std::min(b.bottom, window_.bottom) - std::max(b.top, window_.top));
+    const int64_t w = std::max<int64_t>(
+        0, int64_t(std::min(b.right, window_.right)) - std::max(b.left, window_.left));
+    const int64_t h = std::max<int64_t>(
+        0, int64_t(std::min(b.bottom, window_.bottom)) - std::max(b.top, window_.top));
     if (w * h > bestArea) {
       bestArea = w * h;
       best = static_cast<int>(i);
@@ -85,14 +98,15 @@ void SimDesktop::Repaint() {
 }
 
 void SimDesktop::ResizeCanvas(int width, int height) {
+  if (drawNothing_) return;
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == canvasWidth_ && height == canvasHeight_) return;
   std::vector<Color> next(size_t(width) * size_t(height), kButtonFace);
+  const int keepW = std::min(width, canvasWidth_);
   for (int y = 0; y < std::min(height, canvasHeight_); ++y) {
-    for (int x = 0; x < std::min(width, canvasWidth_); ++x) {
-      next[size_t(y) * width + x] = canvas_[size_t(y) * canvasWidth_ + x];
-    }
+    const auto row = canvas_.begin() + ptrdiff_t(y) * canvasWidth_;
+    std::copy(row, row + keepW, next.begin() + ptrdiff_t(y) * width);
   }
   canvas_.swap(next);
   canvasWidth_ = width;
@@ -112,18 +126,34 @@ Color SimDesktop::PixelAt(int x, int y) const {
 }
 
 void SimDesktop::FillRect(const Rect& r, Color c) {
-  // Clipped to the canvas, as the window system clips to the window.
+  // Clipped to the canvas, as the window system clips to the client area.
   const int left = std::max(r.left, 0), right = std::min(r.right, canvasWidth_);
   const int top = std::max(r.top, 0), bottom = std::min(r.bottom, canvasHeight_);
-  if (left >= right) return;
   for (int y = top; y < bottom; ++y) {
-    Color* row = &canvas_[size_t(y) * canvasWidth_];
-    std::fill(row + left, row + right, c);
+    const auto row = canvas_.begin() + ptrdiff_t(y) * canvasWidth_;
+    if (left < right) std::fill(row + left, row + right, c);
   }
 }
 
 void SimDesktop::DrawLine(Point from, Point to, Color c) {
-  // Bresenham, end point excluded.
+  // Straight lines are clipped to the canvas first, so a line of any length
+  // costs no more than the pixels it covers (end point excluded).
+  if (from.y == to.y || from.x == to.x) {
+    const bool across = from.y == to.y;
+    const int64_t a = across ? from.x : from.y, b = across ? to.x : to.y;
+    const int64_t first = a <= b ? a : b + 1, last = a <= b ? b - 1 : a;  // inclusive
+    const int64_t limit = across ? canvasWidth_ : canvasHeight_;
+    const int fixed = across ? from.y : from.x;
+    for (int64_t i = std::max<int64_t>(first, 0); i <= std::min<int64_t>(last, limit - 1); ++i) {
+      if (across) {
+        SetPixel(int(i), fixed, c);
+      } else {
+        SetPixel(fixed, int(i), c);
+      }
+    }
+    return;
+  }
+  // Bresenham for any other line.
   int x = from.x, y = from.y;
   const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
   const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
@@ -148,8 +178,8 @@ std::vector<Color> SimDesktop::MonitorPicture(int index) const {
   if (!visible_) return picture;
   for (int y = 0; y < canvasHeight_; ++y) {
     for (int x = 0; x < canvasWidth_; ++x) {
-      const int px = window_.left + x - b.left;
-      const int py = window_.top + y - b.top;
+      const int64_t px = int64_t(window_.left) + x - b.left;
+      const int64_t py = int64_t(window_.top) + y - b.top;
       if (px < 0 || py < 0 || px >= b.Width() || py >= b.Height()) continue;
       picture[size_t(py) * b.Width() + px] = canvas_[size_t(y) * canvasWidth_ + x];
     }

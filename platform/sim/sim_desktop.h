@@ -158,6 +158,9 @@ class SimDesktop : public Desktop, public Application {
   // Set-up.
   // Pixels per inch for forms laid out for 96 that scale with the system.
   void SetFormDpi(int dpi) { formDpi_ = dpi; }
+  // Keeps no canvas: for runs that look only at the state and the calls, so
+  // that windows of any size cost nothing to paint.
+  void DrawNothing() { drawNothing_ = true; }
   void SetOtherInstanceRunning(bool running) { otherInstance_ = running; }
   // Another copy creates the guard between this one's check and its create.
   void SetGuardCreatedMeanwhile(bool created) { guardTakenMeanwhile_ = created; }
@@ -191,6 +194,7 @@ class SimDesktop : public Desktop, public Application {
   bool visible_ = false;
   std::vector<Color> canvas_;
   int canvasWidth_ = 0, canvasHeight_ = 0;
+  bool drawNothing_ = false;
   std::map<int, SimMenuItem> menu_;
   std::vector<int> menuOrder_;
   bool captured_ = false;

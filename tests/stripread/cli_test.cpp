@@ -26,7 +26,7 @@ Result Invoke(std::vector<std::string> args) {
 
 class Cli : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
+  void SetUp() override {
     Image shot = Canvas(2944, 1200, kGrey);
     Fill(shot, 1024, 0, 1920, 1200, kBlack);
     // The second monitor's region, its strip in that monitor's coordinates.
@@ -36,8 +36,9 @@ class Cli : public ::testing::Test {
     WriteBytes(shot_, EncodePpm(shot));
     WriteBytes(empty_, EncodePpm(Canvas(200, 10, kGrey)));
   }
-  static inline const std::string shot_ = TempPath("cli_shot.ppm");
-  static inline const std::string empty_ = TempPath("cli_empty.ppm");
+  const TempDir dir_;
+  const std::string shot_ = dir_.Path("shot.ppm");
+  const std::string empty_ = dir_.Path("empty.ppm");
 };
 
 TEST_F(Cli, ReportsStripsPerMonitor) {
@@ -63,7 +64,7 @@ TEST_F(Cli, ErrorsGoToStderrWithCodeTwo) {
            {"--bogus", shot_},
            {"--monitor", "1920x1200+1024", shot_},
            {"--monitor", "1920x1200+1025+0", shot_},  // one column past the image
-           {TempPath("absent.ppm")},
+           {dir_.Path("absent.ppm")},
            {"--pixel", "3", shot_},
            {"--pixel", "2944", "0", shot_},
            {"--colour-box", "2940", "0", "5", "1", shot_},

@@ -1,5 +1,8 @@
 #include "image_files.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -62,8 +65,17 @@ std::vector<uint8_t> EncodePpm(const stripread::Image& img) {
   return out;
 }
 
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "stripread_" + name;
+TempDir::TempDir() {
+  std::string pattern = ::testing::TempDir() + "stripread_XXXXXX";
+  if (mkdtemp(pattern.data()) == nullptr) {
+    ADD_FAILURE() << "cannot make a directory from " << pattern;
+  }
+  dir_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

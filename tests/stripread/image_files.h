@@ -20,7 +20,20 @@ struct XwdLayout {
 std::vector<uint8_t> EncodeXwd(const stripread::Image& img, const XwdLayout& layout);
 std::vector<uint8_t> EncodePpm(const stripread::Image& img);
 
-std::string TempPath(const std::string& name);
+// A directory of one test's own, made fresh and removed with its files when the
+// test ends, so that tests running side by side never share a file.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+
+ private:
+  std::string dir_;
+};
+
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace testutil

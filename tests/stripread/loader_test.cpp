@@ -30,7 +30,8 @@ class XwdLoad : public ::testing::TestWithParam<XwdCase> {};
 
 TEST_P(XwdLoad, GivesBackThePixels) {
   const Image want = Sample();
-  const std::string path = TempPath(std::string(GetParam().name) + ".xwd");
+  const TempDir dir;
+  const std::string path = dir.Path(std::string(GetParam().name) + ".xwd");
   WriteBytes(path, EncodeXwd(want, GetParam().layout));
   Image got;
   std::string error;
@@ -69,16 +70,18 @@ TEST(ImageLoad, RejectsDamagedOrForeignFiles) {
   EXPECT_FALSE(stripread::DecodeXwd(xwd, img, error));
   EXPECT_NE(error.find("cut short"), std::string::npos) << error;
   EXPECT_FALSE(stripread::DecodePpm({deep.begin(), deep.end()}, img, error));
-  EXPECT_FALSE(stripread::LoadImage(TempPath("absent.xwd"), img, error));
+  const TempDir dir;
+  EXPECT_FALSE(stripread::LoadImage(dir.Path("absent.xwd"), img, error));
   EXPECT_EQ(img.width, 0);
 }
 
 TEST(ImageLoad, PicksTheFormatByContent) {
   const Image want = Sample();
+  const TempDir dir;
   for (const auto& [name, bytes] :
        {std::pair{"ppm_named.xwd", EncodePpm(want)},
         std::pair{"xwd_named.ppm", EncodeXwd(want, Layout(24, false, 0, 0))}}) {
-    const std::string path = TempPath(name);
+    const std::string path = dir.Path(name);
     WriteBytes(path, bytes);
     Image got;
     std::string error;

@@ -31,9 +31,9 @@ TEST(InformationBoxTest, ShowsTheNumbersOfTheStrip) {
   const SimForm& box = v.desk.Forms()[0];
   EXPECT_EQ(box.description.caption, "VELTA-9 Mirlo Viewer");
   EXPECT_TRUE(box.description.scaleWithDpi);
-  // Centred on the viewer window.
-  const int outerW = 274 + 2 * SimDesktop::kFormBorder;
-  EXPECT_EQ(box.position.x, 100 + (326 - outerW) / 2);
+  // Centred on the viewer window: outer 280 x 121 (client 274 x 95 with the
+  // simulated frame), so 100 + (326 - 280) / 2 and 50 + (246 - 121) / 2.
+  EXPECT_EQ(box.position, (Point{123, 112}));
 
   v.desk.DoubleClickLeft(10, 10);  // full screen 4:3
   v.desk.whileFormOpen = [&] { v.desk.ClickControl(TInformationForm::Button1); };

@@ -57,9 +57,10 @@ TEST(MouseTest, DragsGiveTheWindowsOfTheExamples) {
     EXPECT_EQ(got, c.expected) << "press " << c.press.x << "," << c.press.y << " by " << c.dx
                                << "," << c.dy << ": got " << got.left << "," << got.top << " "
                                << got.Width() << "x" << got.Height();
-    // The strip follows every step.
-    EXPECT_EQ(v.state().RegionRect.x0, got.left + 3);
-    EXPECT_EQ(v.state().RegionRect.width, got.Width() - 6);
+    // The strip follows every step: the region lies 3 pixels inside the window.
+    const int w = got.Width() - 6, h = got.Height() - 6;
+    EXPECT_EQ(v.state().RegionRect,
+              (RegionRecord{got.left + 3, got.left + 2 + w, got.top + 3, got.top + 2 + h, w, h}));
   }
 }
 
@@ -114,11 +115,32 @@ TEST(MouseTest, RightPressFullScreenAndLostCaptureMoveNothing) {
   EXPECT_EQ(v.desk.WindowBounds(), afterLoss);
   EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
 
-  v.desk.ChooseMenu(Id(MenuItem::N4));
+}
+
+TEST(MouseTest, FullScreenModesIgnoreDrags) {
+  for (MenuItem mode : {MenuItem::N4, MenuItem::N5, MenuItem::N6}) {
+    SimViewer v = ViewerAt100(0);
+    v.desk.ChooseMenu(Id(mode));
+    const int paints = v.desk.PaintCount();
+    v.desk.PressLeft(300, 300);
+    v.desk.MoveMouseTo(Point{50, 50});
+    EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200})) << Id(mode);
+    EXPECT_EQ(v.desk.PaintCount(), paints) << Id(mode);
+    v.desk.Release(MouseButton::Left);
+    EXPECT_FALSE(v.desk.HasCapture());
+  }
+}
+
+TEST(MouseTest, PressAndReleaseWithoutMovementChangeNothing) {
+  SimViewer v = ViewerAt100(0);
   const int paints = v.desk.PaintCount();
-  v.desk.PressLeft(300, 300);
-  v.desk.MoveMouseTo(Point{50, 50});
-  EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200}));
+  for (Point press : {Point{5, 5}, Point{300, 300}, Point{300, 480}}) {
+    v.desk.MoveMouseTo(Point{100 + press.x, 100 + press.y});
+    v.desk.PressLeft(press.x, press.y);
+    v.desk.Release(MouseButton::Left);
+    EXPECT_EQ(v.desk.WindowBounds(), (Rect{100, 100, 746, 586}));
+    EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+  }
   EXPECT_EQ(v.desk.PaintCount(), paints);
 }
 

@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "sim_viewer.h"
-#include "viewer/colors.h"
 
 namespace mirlo {
 namespace {
+
+// The colours of the picture, as the device and the user see them.
+constexpr Color kKey = 0xFF00FF;    // the region and the strip's 1-cells
+constexpr Color kBars = 0x000000;   // bars and the strip's 0-cells
+constexpr Color kButtonFace = 0xD4D0C8;  // the simulated system's window background
 
 void Show(SimViewer& v, int monitor, int mode) {
   v.state().MonitorIndex = monitor;
@@ -17,14 +21,14 @@ void Show(SimViewer& v, int monitor, int mode) {
 }
 
 // The frame as the rings are described in window coordinates, for a region
-// of w x h at (3, 3); nullopt-like 0xFFFFFFFF inside the region.
+// of w x h at (3, 3); 0xFFFFFFFF inside the region.
 Color ExpectedFramePixel(int x, int y, int w, int h) {
-  if (y == h + 5 || x == w + 5) return kRingOuterShadow;
-  if ((y == h + 4 && x >= 1) || (x == w + 4 && y >= 1)) return kRingMiddleShadow;
-  if (x == 0 && y == h + 4) return SimDesktop::kButtonFace;
-  if ((x == 0 && y <= h + 3) || (y == 0 && x <= w + 4)) return kRingOuterLight;
-  if ((x == 1 && y <= h + 3) || (y == 1 && x <= w + 3)) return kRingMiddleLight;
-  if (x == 2 || x == w + 3 || y == 2 || y == h + 3) return kRingInner;
+  if (y == h + 5 || x == w + 5) return 0x646F71;                             // outer shadow
+  if ((y == h + 4 && x >= 1) || (x == w + 4 && y >= 1)) return 0x99A8AC;     // middle shadow
+  if (x == 0 && y == h + 4) return kButtonFace;                              // never drawn
+  if ((x == 0 && y <= h + 3) || (y == 0 && x <= w + 4)) return 0xE2EFF1;     // outer light
+  if ((x == 1 && y <= h + 3) || (y == 1 && x <= w + 3)) return 0xFFFFFF;     // middle light
+  if (x == 2 || x == w + 3 || y == 2 || y == h + 3) return 0xC8D0D4;         // inner ring
   return 0xFFFFFFFF;
 }
 
@@ -43,7 +47,7 @@ TEST(PaintTest, WindowedFrameMatchesTheRingsPixelForPixel) {
       const Color actual = v.desk.PixelAt(x, y);
       if (expected == 0xFFFFFFFF) {
         // The region: magenta, with the strip's black cells on its top row only.
-        const bool ok = actual == kMagenta || (y == 3 && x < 3 + 152 && actual == kBlack);
+        const bool ok = actual == kKey || (y == 3 && x < 3 + 152 && actual == kBars);
         if (!ok && ++mismatches < 10) ADD_FAILURE() << "region pixel " << x << "," << y;
       } else if (actual != expected && ++mismatches < 10) {
         ADD_FAILURE() << "frame pixel " << x << "," << y << " is " << std::hex << actual
@@ -53,7 +57,7 @@ TEST(PaintTest, WindowedFrameMatchesTheRingsPixelForPixel) {
   }
   EXPECT_EQ(mismatches, 0);
   // The strip is magenta past its 152 pixels.
-  EXPECT_EQ(v.desk.PixelAt(3 + 152, 3), kMagenta);
+  EXPECT_EQ(v.desk.PixelAt(3 + 152, 3), kKey);
 }
 
 TEST(PaintTest, WindowedRegionIsCountedFromItsMonitorsCorner) {
@@ -90,7 +94,7 @@ TEST(PaintTest, FullScreenPaintRecordsTheMaximisedWindowAndKeepsTheWindowedState
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
   const PresetRecord before = v.state().LastWindowed;
-  Show(v, 0, kFullScreen);
+  Show(v, 0, 1);
   EXPECT_EQ(v.state().RegionWidth, 1920 - 6);
   EXPECT_EQ(v.state().WindowLeft, 0);
   EXPECT_EQ(v.state().WindowTop, 0);
@@ -130,9 +134,9 @@ TEST(PaintTest, LetterboxedRegionsOnEveryUsableMonitor) {
     SimViewer v({MakeMonitor(0, 0, 1280, 1024), MakeMonitor(1280, 0, c.W, c.H, 40)});
     v.form.Create();
     const Rect bounds{1280, 0, 1280 + c.W, c.H};
-    for (int mode : {kFullScreenNormal, kFullScreenWide}) {
+    for (int mode : {2, 3}) {  // 4:3, 16:9
       Show(v, 1, mode);
-      const RegionRecord& expected = mode == kFullScreenNormal ? c.normal : c.wide;
+      const RegionRecord& expected = mode == 2 ? c.normal : c.wide;
       SCOPED_TRACE(std::to_string(c.W) + "x" + std::to_string(c.H) + " mode " +
                    std::to_string(mode));
       EXPECT_EQ(v.state().RegionRect, expected);
@@ -151,23 +155,24 @@ TEST(PaintTest, LetterboxedRegionsOnEveryUsableMonitor) {
           const bool inside = x >= expected.x0 && x <= expected.x1 && y >= expected.y0 &&
                               y <= expected.y1;
           if (!inside) {
-            EXPECT_EQ(picture[size_t(y) * c.W + x], kBlack) << x << "," << y;
+            EXPECT_EQ(picture[size_t(y) * c.W + x], kBars) << x << "," << y;
           }
         }
       }
-      EXPECT_EQ(v.Checked(MenuItem::N14), mode == kFullScreenNormal);
-      EXPECT_EQ(v.Checked(MenuItem::N15), mode == kFullScreenWide);
+      EXPECT_EQ(v.Checked(MenuItem::N14), mode == 2);
+      EXPECT_EQ(v.Checked(MenuItem::N15), mode == 3);
     }
   }
 }
 
 TEST(PaintTest, WideRegionOn1360x768HasOneRowAboveAndTwoBelow) {
   SimViewer v({MakeMonitor(0, 0, 1360, 768)});
-  Show(v, 0, kFullScreenWide);
-  EXPECT_EQ(v.desk.PixelAt(500, 0), kBlack);
-  EXPECT_EQ(v.desk.PixelAt(500, 766), kBlack);
-  EXPECT_EQ(v.desk.PixelAt(500, 767), kBlack);
-  EXPECT_EQ(v.desk.PixelAt(500, 765), kMagenta);
+  Show(v, 0, 3);
+  EXPECT_EQ(v.desk.PixelAt(500, 0), kBars);
+  EXPECT_EQ(v.desk.PixelAt(500, 766), kBars);
+  EXPECT_EQ(v.desk.PixelAt(500, 767), kBars);
+  EXPECT_EQ(v.desk.PixelAt(500, 1), kKey);
+  EXPECT_EQ(v.desk.PixelAt(500, 765), kKey);
 }
 
 TEST(PaintTest, UnknownModeFillsTheWholeWindowWithoutFrame) {
@@ -178,18 +183,18 @@ TEST(PaintTest, UnknownModeFillsTheWholeWindowWithoutFrame) {
   v.desk.SetWindowBounds(1100, 40, 400, 300);
   v.form.Repaint();
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{76, 475, 40, 339, 400, 300}));
-  EXPECT_EQ(v.desk.PixelAt(0, 299), kMagenta);
-  EXPECT_EQ(v.desk.PixelAt(399, 299), kMagenta);
+  EXPECT_EQ(v.desk.PixelAt(0, 299), kKey);
+  EXPECT_EQ(v.desk.PixelAt(399, 299), kKey);
 }
 
 TEST(PaintTest, FullScreenOnAMissingMonitorPaintsAnEmptyRegionTheDeviceIgnores) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
-  Show(v, 3, kFullScreen);
+  Show(v, 3, 1);
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{0, -1, 0, -1, 0, 0}));
   EXPECT_TRUE(StripsOnMonitor(v.desk, 0, Rect{0, 0, 1920, 1200}).empty());
   for (int x = 0; x < v.desk.CanvasWidth(); x += 7) {
-    EXPECT_NE(v.desk.PixelAt(x, 1), kMagenta);
+    EXPECT_NE(v.desk.PixelAt(x, 1), kKey);
   }
 }
 
@@ -202,9 +207,10 @@ TEST(PaintTest, WidthItemsAreEnabledUpToTheMonitorsLimit) {
                         Case{1024, 768, 3}, Case{800, 600, 2}, Case{1440, 900, 4}}) {
     SimViewer v({MakeMonitor(0, 0, c.W, c.H, 30)});
     v.form.Create();
-    for (size_t i = 0; i < WidthItems().size(); ++i) {
-      EXPECT_EQ(v.Enabled(WidthItems()[i].item), int(i) < c.enabled)
-          << c.W << "x" << c.H << " item " << WidthItems()[i].width;
+    const MenuItem items[] = {MenuItem::N3201, MenuItem::N6401, MenuItem::N8001,
+                              MenuItem::N10241, MenuItem::N12801, MenuItem::N14401};
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(v.Enabled(items[i]), i < c.enabled) << c.W << "x" << c.H << " item " << i;
     }
   }
 }

@@ -16,7 +16,7 @@ void Windowed(SimViewer& v, int monitor, int left, int top, int width, int aspec
   s.WindowTop = top;
   s.RegionWidth = width;
   s.Aspect = aspect;
-  s.DisplayMode = kWindowed;
+  s.DisplayMode = 0;
   v.form.UpdateBounds();
 }
 
@@ -43,8 +43,7 @@ TEST(PlacementTest, UnusableMonitorIsReplacedKeepingTheOffsetFromItsCorner) {
   SimViewer v({MakeMonitor(0, 0, 1152, 864, 30), MakeMonitor(1152, 0, 1280, 1024)});
   Windowed(v, 0, 218, 132, 800, 0);
   EXPECT_EQ(v.state().MonitorIndex, 1);
-  EXPECT_EQ(v.desk.WindowBounds().left, 1370);
-  EXPECT_EQ(v.desk.WindowBounds().top, 132);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1370, 132, 1370 + 806, 132 + 606}));
 }
 
 TEST(PlacementTest, OffsetIsKeptAcrossMonitorsWithNegativeOrigins) {
@@ -67,8 +66,8 @@ TEST(PlacementTest, WidthTooLargeForTheNewMonitorFallsBackTo320Centred) {
   Windowed(v, 0, 100, 100, 1440, 1);
   v.state().MonitorIndex = 1;
   v.form.UpdateBounds();
-  EXPECT_EQ(v.desk.WindowBounds().Height(), 186);
-  EXPECT_EQ(v.desk.WindowBounds().top, (738 - 186) / 2);
+  // Centred: (1024 - 326) / 2 = 349, (738 - 186) / 2 = 276.
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1920 + 349, 276, 1920 + 349 + 326, 276 + 186}));
 }
 
 TEST(PlacementTest, NoUsableMonitorAndAStaleIndexPushTheWindowToTheOrigin) {
@@ -99,10 +98,10 @@ TEST(PlacementTest, TopmostFollowsTheCheckMarkOnlyWhenWindowed) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
   EXPECT_FALSE(v.desk.IsTopmost());
-  v.state().DisplayMode = kFullScreenNormal;
+  v.state().DisplayMode = 2;
   v.form.ApplyWindowState();
   EXPECT_TRUE(v.desk.IsTopmost());
-  v.state().DisplayMode = kWindowed;
+  v.state().DisplayMode = 0;
   v.form.ApplyWindowState();
   EXPECT_FALSE(v.desk.IsTopmost());
   EXPECT_EQ(v.desk.GetWindowState(), WindowState::Normal);
@@ -129,6 +128,11 @@ TEST(PlacementTest, AspectMenuShowsTheProportionTheWidthItemsGive) {
   EXPECT_TRUE(v.Checked(MenuItem::N14));
   EXPECT_EQ(v.Caption(MenuItem::N3201), "320（ノーマル）");
   EXPECT_EQ(v.desk.WindowBounds().Height(), 366);
+  Windowed(v, 0, 100, 100, 640, 1);
+  Windowed(v, 0, 100, 100, 640, -1);
+  EXPECT_FALSE(v.Checked(MenuItem::N14));
+  EXPECT_TRUE(v.Checked(MenuItem::N15));
+  EXPECT_EQ(v.Caption(MenuItem::N3201), "320（ワイド）");
 }
 
 }  // namespace

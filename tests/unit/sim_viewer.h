@@ -18,6 +18,10 @@ inline std::ostream& operator<<(std::ostream& os, const PresetRecord& p) {
   return os << "{left " << p.left << ", top " << p.top << ", width " << p.width << ", aspect "
             << p.aspect << ", monitor " << p.monitor << ", mode " << p.mode << "}";
 }
+inline std::ostream& operator<<(std::ostream& os, const Rect& r) {
+  return os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ") "
+            << r.Width() << "x" << r.Height();
+}
 inline std::ostream& operator<<(std::ostream& os, const RegionRecord& r) {
   return os << "{x0 " << r.x0 << ", x1 " << r.x1 << ", y0 " << r.y0 << ", y1 " << r.y1
             << ", " << r.width << "x" << r.height << "}";

@@ -54,6 +54,31 @@ TEST(StartupStateTest, PresetChoiceOpensAtThePresetOnItsMonitor) {
   EXPECT_EQ(w.desk.WindowBounds(), (Rect{1920, 994 - 486, 1920 + 646, 994}));
 }
 
+TEST(StartupStateTest, EachPresetChoiceOpensItsPresetWithinTheWidthLimits) {
+  struct Case {
+    const char* ini;
+    Rect expected;
+    int32_t aspect;
+  };
+  const Case cases[] = {
+      // Size 15, 16, 17 pick presets 1, 2, 3; wide only for an aspect of exactly 1.
+      {"Size=15\r\n[Pre1Parameter]\r\nWidth=800\r\nAspect=1\r\nX=50\r\nY=60",
+       {50, 60, 856, 516}, 1},
+      {"Size=17\r\n[Pre3Parameter]\r\nWidth=800\r\nAspect=1\r\nX=50\r\nY=60",
+       {50, 60, 856, 516}, 1},
+      {"Size=15\r\n[Pre1Parameter]\r\nWidth=640\r\nAspect=2\r\nX=10\r\nY=20",
+       {10, 20, 656, 506}, 0},
+      // Below 320: raised to 320 at its stored place.
+      {"Size=16\r\n[Pre2Parameter]\r\nWidth=100\r\nX=10\r\nY=20", {10, 20, 336, 266}, 0},
+  };
+  for (const Case& c : cases) {
+    SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+    Start(v, std::string("[SaveParameter]\r\n") + c.ini + "\r\n");
+    EXPECT_EQ(v.desk.WindowBounds(), c.expected) << c.ini;
+    EXPECT_EQ(v.state().Aspect, c.aspect) << c.ini;
+  }
+}
+
 TEST(StartupStateTest, RememberedStateIsKeptButPulledIntoTheWorkArea) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   Start(v,
@@ -91,6 +116,53 @@ TEST(StartupStateTest, StoredAlwaysOnTopChecksTheItemAndRaisesTheViewer) {
   Start(v, "[SaveParameter]\r\nFront=1\r\n");
   EXPECT_TRUE(v.Checked(MenuItem::N7));
   EXPECT_TRUE(v.desk.IsTopmost());
+}
+
+// Values near the 32-bit limits from an edited file are limited like any other
+// out-of-range value, with arithmetic that cannot overflow.
+struct RememberedCase {
+  const char* keys;
+  Rect expected;  // on a 1920 x 1200 monitor whose work area ends at row 1160
+};
+
+void ExpectRemembered(const RememberedCase& c) {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  Start(v, std::string("[SaveParameter]\r\nCurrent=1\r\n") + c.keys + "\r\n");
+  EXPECT_EQ(v.desk.WindowBounds(), c.expected) << c.keys;
+}
+
+TEST(StartupStateTest, RememberedWidthAboveTheLimitFallsBackTo320Centred) {
+  // (1920 - 326) / 2 = 797, (1160 - 246) / 2 = 457.
+  for (const RememberedCase& c : {RememberedCase{"Width=999999640\r\nX=100\r\nY=100",
+                                                 {797, 457, 1123, 703}},
+                                  RememberedCase{"Width=2147483647\r\nX=100\r\nY=100",
+                                                 {797, 457, 1123, 703}}}) {
+    ExpectRemembered(c);
+  }
+}
+
+// A stored position anywhere in the 32-bit range ends against the work area's
+// edge (left + width once overflowed at X=2147483647).
+TEST(StartupStateTest, RememberedPositionNearTheLimitIsPulledIntoTheWorkArea) {
+  for (const RememberedCase& c :
+       {RememberedCase{"X=2147483647\r\nY=100", {1594, 100, 1920, 346}},
+        RememberedCase{"X=100\r\nY=2147483647", {100, 914, 426, 1160}},
+        RememberedCase{"X=-2147483648\r\nY=-2147483648", {0, 0, 326, 246}}}) {
+    ExpectRemembered(c);
+  }
+}
+
+// A remembered width below 320 is limited like any other (it once gave a
+// window 16 x 13 for Width=10, one of -994 x -744 for Width=-1000).
+TEST(StartupStateTest, RememberedWidthBelow320IsRaisedTo320) {
+  for (const char* width : {"10", "-1000", "-2147483648"}) {
+    SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+    Start(v, std::string("[SaveParameter]\r\nCurrent=1\r\nX=100\r\nY=100\r\nWidth=") +
+                 width + "\r\n");
+    EXPECT_EQ(v.state().RegionWidth, 320) << width;
+    EXPECT_EQ(v.desk.WindowBounds().Width(), 326) << width;
+    EXPECT_EQ(v.desk.WindowBounds().Height(), 246) << width;
+  }
 }
 
 }  // namespace

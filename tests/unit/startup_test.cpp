@@ -34,25 +34,42 @@ TEST(StartupTest, DefaultViewerIsCentredOnTheWorkAreaAndCarriesItsStrip) {
   EXPECT_TRUE(s.regionExact);
 }
 
+// Whether `calls` appear in the log in this order, other calls between them
+// allowed: a repeated call that changes nothing may come or go.
+bool InOrder(const std::vector<std::string>& log, const std::vector<std::string>& calls) {
+  auto at = log.begin();
+  for (const std::string& call : calls) {
+    at = std::find(at, log.end(), call);
+    if (at == log.end()) return false;
+    ++at;
+  }
+  return true;
+}
+
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
 TEST(StartupTest, TheWindowIsShownOnlyOnceLaidOutAtItsFinalPlace) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
   const std::vector<std::string>& log = v.desk.CallLog();
-  auto first = [&](const char* prefix) {
-    return std::find_if(log.begin(), log.end(),
-                        [&](const std::string& s) { return s.rfind(prefix, 0) == 0; });
-  };
-  const auto show = first("show");
+  const auto show = std::find(log.begin(), log.end(), "show");
   ASSERT_NE(show, log.end());
-  EXPECT_LT(first("undecorated"), first("bounds"));
+  // Undecorated before it is first placed, so that its size is the viewer's.
+  const auto firstBounds = std::find_if(log.begin(), log.end(),
+                                        [](const std::string& s) { return StartsWith(s, "bounds"); });
+  EXPECT_LT(std::find(log.begin(), log.end(), "undecorated"), firstBounds);
   // Every change of place, size or state happens before the window appears.
   const auto lastBounds = std::find_if(std::make_reverse_iterator(show), log.rend(),
-                                       [](const std::string& s) { return s.rfind("bounds", 0) == 0; });
+                                       [](const std::string& s) { return StartsWith(s, "bounds"); });
   ASSERT_NE(lastBounds, log.rend());
   EXPECT_EQ(*lastBounds, "bounds 797 457 326 246");
   for (auto it = show; it != log.end(); ++it) {
     EXPECT_TRUE(*it == "show" || *it == "repaint") << *it;
   }
+  // Not topmost, and never maximised on the way.
+  EXPECT_TRUE(InOrder(log, {"undecorated", "notopmost", "show"}));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "state max"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "topmost"), 0);
   EXPECT_TRUE(v.desk.IsVisible());
   const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
   EXPECT_EQ(s.x0, 800);
@@ -154,7 +171,14 @@ TEST(QuitTest, StripTurnsToSForHalfASecondThenTheProgramEnds) {
   v.desk.ClearCallLog();
   v.desk.ChooseMenu(Id(MenuItem::Quit));
   EXPECT_TRUE(v.state().Closing);
-  EXPECT_EQ(v.desk.CallLog(), (std::vector<std::string>{"repaint", "sleep 500", "quit"}));
+  // The closing strip is painted, stays half a second, then the program ends;
+  // the window itself is not moved.
+  const std::vector<std::string>& log = v.desk.CallLog();
+  EXPECT_TRUE(InOrder(log, {"repaint", "sleep 500", "quit"}));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "sleep 500"), 1);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& s) { return StartsWith(s, "bounds"); }),
+            0);
   EXPECT_EQ(v.desk.ElapsedMilliseconds(), 500);
   const stripread::Strip s = OnlyStrip(v.desk, 0, kMonitor1920);
   EXPECT_EQ(s.lead, 'S');
@@ -217,7 +241,7 @@ TEST(ErrorBoxTest, AnErrorInAHandlerIsShownAndTheRestOfItSkipped) {
   ASSERT_EQ(v.desk.MessageBoxes().size(), 1u);
   EXPECT_EQ(v.desk.MessageBoxes()[0].text, "cannot wait.");
   EXPECT_EQ(v.desk.MessageBoxes()[0].caption, "MirloViewer");
-  EXPECT_EQ(v.desk.MessageBoxes()[0].flags, unsigned(kMbOk | kMbIconError));
+  EXPECT_EQ(v.desk.MessageBoxes()[0].flags, 0x10u);  // OK button, error icon
   // The viewer stays open with the closing strip; quitting again works.
   EXPECT_FALSE(v.desk.QuitRequested());
   EXPECT_EQ(OnlyStrip(v.desk, 0, kMonitor1920).lead, 'S');

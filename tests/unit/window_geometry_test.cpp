@@ -49,8 +49,8 @@ TEST(WindowGeometryTest, ClampsIntoTheWorkAreaTopLeftFirst) {
   EXPECT_EQ(p.winH, 606);
   // Larger than the work area: flush with the bottom and right edges.
   const WindowedPlacement big = PlaceWindowed(-50, -50, 1440, 0, 1440, Rect{0, 0, 1000, 700}, 3);
-  EXPECT_EQ(big.left, 1000 - 1446);
-  EXPECT_EQ(big.top, 700 - 1086);
+  EXPECT_EQ(big.left, -446);
+  EXPECT_EQ(big.top, -386);
 }
 
 TEST(WindowGeometryTest, TooWideFallsBackTo320CentredNotToTheLimit) {
@@ -63,14 +63,17 @@ TEST(WindowGeometryTest, TooWideFallsBackTo320CentredNotToTheLimit) {
   EXPECT_EQ(normal.top, (738 - 246) / 2);
   const WindowedPlacement wide = PlaceWindowed(0, 0, 1440, 1, 800, work, 3);
   EXPECT_EQ(wide.winH, 186);
-  EXPECT_EQ(wide.top, (738 - 186) / 2);
+  EXPECT_EQ(wide.left, 1920 + 349);
+  EXPECT_EQ(wide.top, 276);
 }
 
 TEST(WindowGeometryTest, CentringTruncatesTowardZero) {
   // A window wider than the work area gets a negative half-difference.
   EXPECT_EQ(CentreOn(Rect{0, 0, 640, 450}, 1447, 455).x, -403);
   EXPECT_EQ(CentreOn(Rect{0, 0, 640, 450}, 1447, 455).y, -2);
-  EXPECT_EQ(CentreOn(Rect{-1024, 0, 0, 738}, 327, 246).x, -1024 + 348);
+  EXPECT_EQ(CentreOn(Rect{-1024, 0, 0, 738}, 327, 246), (Point{-1024 + 348, 246}));
+  // Odd differences round down: (1024 - 327) / 2 = 348, (737 - 246) / 2 = 245.
+  EXPECT_EQ(CentreOn(Rect{0, 0, 1024, 737}, 327, 246), (Point{348, 245}));
 }
 
 // On every realistic desk, any start position and any width the menu offers
