@@ -34,6 +34,8 @@ Win32Desktop::Win32Desktop(HINSTANCE instance) : instance_(instance) {
 
 Win32Desktop::~Win32Desktop() {
   if (popup_ != nullptr) DestroyMenu(popup_);
+  for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
+  for (const auto& [colour, pen] : pens_) DeleteObject(pen);
 }
 
 int Win32Desktop::MonitorCount() { return static_cast<int>(monitors_.size()); }
@@ -65,6 +67,15 @@ void Win32Desktop::SetWindowState(WindowState state) {
 }
 
 void Win32Desktop::SetTopmost(bool topmost) {
+  // Left out when it would change nothing: the window is not topmost and is
+  // not to be, or it is topmost with no window shown above it.
+  const bool isTopmost = (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (isTopmost == topmost) {
+    if (!topmost) return;
+    HWND above = GetWindow(window_, GW_HWNDPREV);
+    while (above != nullptr && !IsWindowVisible(above)) above = GetWindow(above, GW_HWNDPREV);
+    if (above == nullptr) return;
+  }
   SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -91,7 +102,10 @@ void Win32Desktop::Repaint() {
 void Win32Desktop::Paint() {
   PAINTSTRUCT ps;
   paintDc_ = BeginPaint(window_, &ps);
+  HGDIOBJ originalPen = GetCurrentObject(paintDc_, OBJ_PEN);
   if (events_ != nullptr) events_->OnPaint();
+  SelectObject(paintDc_, originalPen);
+  selectedPen_ = nullptr;
   EndPaint(window_, &ps);
   paintDc_ = nullptr;
   // The strip must reach the screen at the end of every paint, also when the
@@ -102,22 +116,25 @@ void Win32Desktop::Paint() {
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, 0);
 }
 
+// Brushes and pens are made once, on first use, and kept for the run.
 void Win32Desktop::FillRect(const Rect& r, Color c) {
   if (paintDc_ == nullptr) return;
-  HBRUSH brush = CreateSolidBrush(ToColorRef(c));
+  HBRUSH& brush = brushes_[c];
+  if (brush == nullptr) brush = CreateSolidBrush(ToColorRef(c));
   RECT rc{r.left, r.top, r.right, r.bottom};
   ::FillRect(paintDc_, &rc, brush);
-  DeleteObject(brush);
 }
 
 void Win32Desktop::DrawLine(Point from, Point to, Color c) {
   if (paintDc_ == nullptr) return;
-  HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(c));
-  HGDIOBJ old = SelectObject(paintDc_, pen);
+  HPEN& pen = pens_[c];
+  if (pen == nullptr) pen = CreatePen(PS_SOLID, 1, ToColorRef(c));
+  if (pen != selectedPen_) {
+    SelectObject(paintDc_, pen);
+    selectedPen_ = pen;
+  }
   MoveToEx(paintDc_, from.x, from.y, nullptr);
   LineTo(paintDc_, to.x, to.y);
-  SelectObject(paintDc_, old);
-  DeleteObject(pen);
 }
 
 void Win32Desktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {

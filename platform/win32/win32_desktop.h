@@ -84,6 +84,9 @@ class Win32Desktop : public Desktop, public Application {
   HMENU popup_ = nullptr;
   HANDLE guard_ = nullptr;
   HDC paintDc_ = nullptr;
+  HPEN selectedPen_ = nullptr;  // in paintDc_
+  std::map<Color, HBRUSH> brushes_;
+  std::map<Color, HPEN> pens_;
   HCURSOR cursorOverride_ = nullptr;
   WindowState state_ = WindowState::Normal;
   WindowEvents* events_ = nullptr;
