@@ -97,6 +97,12 @@ class Desktop {
   // Drawing on the client area; only valid during the paint event.
   virtual void FillRect(const Rect& r, Color c) = 0;  // right, bottom excluded
   virtual void DrawLine(Point from, Point to, Color c) = 0;  // end point excluded
+  // Outside a paint: fills the rectangle (window coordinates) of a shown
+  // window at once and returns when that is on screen. Used to take the
+  // strip off the window before it moves, so that a window seen between its
+  // move and its next paint shows no strip rather than one naming its old
+  // place.
+  virtual void HideStrip(const Rect& r, Color c) = 0;
 
   // The popup menu of the viewer window.
   virtual void CreatePopupMenu(const std::vector<MenuEntry>& entries) = 0;

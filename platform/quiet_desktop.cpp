@@ -48,6 +48,8 @@ void QuietDesktop::ApplyBounds() {
   pending_.reset();
   if (!window_) window_ = inner_.WindowBounds();
   if (r == *window_) return;
+  if (strip_) inner_.HideStrip(strip_->cells, strip_->region);
+  strip_.reset();
   inner_.SetWindowBounds(r.left, r.top, r.Width(), r.Height());
   // Read back: the window system may have had its own say.
   window_ = inner_.WindowBounds();

@@ -8,7 +8,9 @@
 // - A move or resize is held back until the window is painted (or the
 //   handler ends), so the window never stands on screen at an intermediate
 //   place with a strip that names another; a move to where it stands is
-//   dropped.
+//   dropped. Before it moves, its strip is taken off the screen, so that
+//   between the move and the paint that follows no strip names the old
+//   place.
 // - A window state, cursor shape or menu mark, caption or enabled state that
 //   is already as asked is not set again.
 // Only the viewer changes its window and its menu, so what was last set is
@@ -43,6 +45,10 @@ class QuietDesktop : public Desktop {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override { inner_.FillRect(r, c); }
   void DrawLine(Point from, Point to, Color c) override { inner_.DrawLine(from, to, c); }
+  void HideStrip(const Rect& r, Color c) override { inner_.HideStrip(r, c); }
+  // Where the last paint drew the strip, and the region's colour under it:
+  // taken off the screen before the window next moves.
+  void StripShownAt(const Rect& cells, Color region) { strip_ = StripArea{cells, region}; }
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
   bool IsMenuChecked(int id) override;
@@ -82,6 +88,10 @@ class QuietDesktop : public Desktop {
   struct Monitor {
     std::optional<Rect> bounds, work;
   };
+  struct StripArea {
+    Rect cells;
+    Color region;
+  };
 
   // Moves the window to where the viewer has put it, if it is not there yet.
   void ApplyBounds();
@@ -95,6 +105,7 @@ class QuietDesktop : public Desktop {
   std::optional<Rect> pending_;  // where the viewer wants it
   std::map<int, MenuMarks> menu_;
   std::optional<CursorShape> cursor_;
+  std::optional<StripArea> strip_;
 };
 
 }  // namespace mirlo

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/form1.h"
 #include "app/popup_menu.h"
 #include "monitors/monitor_table.h"
@@ -24,6 +26,14 @@ void TForm1::FormPaint() {
   }
   desk_.FillRect(Rect{r.cx, r.cy, r.cx + r.w, r.cy + r.h}, kMagenta);
   DrawStrip(desk_, p.strip, r.cx, r.cy);
+  if (quiet_) {
+    // The strip's cells that lie on the region (all of them, but on the
+    // empty region of a missing monitor).
+    const Rect cells{r.cx, r.cy, r.cx + std::min(2 * kStripCells, r.w), r.cy + std::min(1, r.h)};
+    if (cells.left < cells.right && cells.top < cells.bottom) {
+      quietDesk_.StripShownAt(cells, kMagenta);
+    }
+  }
   painted_ = p;
   RecordPaint(plan);
 }

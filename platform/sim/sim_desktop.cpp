@@ -135,6 +135,12 @@ void SimDesktop::FillRect(const Rect& r, Color c) {
   }
 }
 
+void SimDesktop::HideStrip(const Rect& r, Color c) {
+  if (!visible_) return;
+  log_.push_back("hidestrip");
+  FillRect(r, c);
+}
+
 void SimDesktop::DrawLine(Point from, Point to, Color c) {
   // Straight lines are clipped to the canvas first, so a line of any length
   // costs no more than the pixels it covers (end point excluded).

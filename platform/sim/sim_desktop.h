@@ -71,6 +71,7 @@ class SimDesktop : public Desktop, public Application {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
+  void HideStrip(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
   bool IsMenuChecked(int id) override;

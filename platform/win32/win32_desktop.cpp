@@ -27,7 +27,10 @@ MONITORINFO InfoOf(HMONITOR monitor) {
 
 }  // namespace
 
-Win32Desktop::Win32Desktop(HINSTANCE instance) : instance_(instance) {
+Win32Desktop::Win32Desktop(HINSTANCE instance)
+    : instance_(instance),
+      drawingAndMovesApart_(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") !=
+                            nullptr) {
   // The table is taken once, at start, in enumeration order.
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors_));
 }
@@ -108,6 +111,10 @@ void Win32Desktop::Paint() {
   selectedPen_ = nullptr;
   EndPaint(window_, &ps);
   paintDc_ = nullptr;
+  ShowDrawing();
+}
+
+void Win32Desktop::ShowDrawing() {
   // The strip must reach the screen at the end of every paint, also when the
   // thread blocks right afterwards (the closing strip's pause). Some window
   // systems show drawing only once the thread waits; a zero-length wait that
@@ -135,6 +142,25 @@ void Win32Desktop::DrawLine(Point from, Point to, Color c) {
   }
   MoveToEx(paintDc_, from.x, from.y, nullptr);
   LineTo(paintDc_, to.x, to.y);
+}
+
+void Win32Desktop::HideStrip(const Rect& r, Color c) {
+  if (!IsWindowVisible(window_)) return;
+  HDC dc = GetDC(window_);
+  HBRUSH& brush = brushes_[c];
+  if (brush == nullptr) brush = CreateSolidBrush(ToColorRef(c));
+  RECT rc{r.left, r.top, r.right, r.bottom};
+  ::FillRect(dc, &rc, brush);
+  ReleaseDC(window_, dc);
+  ShowDrawing();
+  if (drawingAndMovesApart_) {
+    // Under Wine the drawing reaches the X server on another connection
+    // than the window's moves; reading a pixel of the screen back returns
+    // only once the drawing is there, so the move cannot overtake it.
+    HDC screen = GetDC(nullptr);
+    GetPixel(screen, 0, 0);
+    ReleaseDC(nullptr, screen);
+  }
 }
 
 void Win32Desktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {

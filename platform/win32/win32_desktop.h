@@ -29,6 +29,7 @@ class Win32Desktop : public Desktop, public Application {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
+  void HideStrip(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
   bool IsMenuChecked(int id) override;
@@ -77,7 +78,12 @@ class Win32Desktop : public Desktop, public Application {
   HWND ViewerWindow() const { return window_; }
 
  private:
+  // Makes what was drawn reach the screen now.
+  void ShowDrawing();
+
   HINSTANCE instance_;
+  // Drawing and window moves travel to the display separately (Wine on X).
+  const bool drawingAndMovesApart_;
   HWND appWindow_ = nullptr;  // the task bar's entry; owns the viewer
   HWND window_ = nullptr;
   std::string title_;
