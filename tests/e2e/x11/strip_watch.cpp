@@ -15,6 +15,9 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -36,10 +39,14 @@ stripread::Image OnMonitor(XImage* x, int left, int top) {
   img.width = left + x->width;
   img.height = top + x->height;
   img.pixels.assign(size_t(img.width) * img.height, stripread::kBlack);
+  const bool direct = x->bits_per_pixel == 32 && x->byte_order == LSBFirst;
   for (int y = 0; y < x->height; ++y) {
-    for (int xx = 0; xx < x->width; ++xx) {
-      img.pixels[size_t(top + y) * img.width + left + xx] =
-          uint32_t(XGetPixel(x, xx, y)) & 0xFFFFFF;
+    uint32_t* out = &img.pixels[size_t(top + y) * img.width + left];
+    if (direct) {
+      const auto* row = reinterpret_cast<const uint32_t*>(x->data + size_t(y) * x->bytes_per_line);
+      for (int xx = 0; xx < x->width; ++xx) out[xx] = row[xx] & 0xFFFFFF;
+    } else {
+      for (int xx = 0; xx < x->width; ++xx) out[xx] = uint32_t(XGetPixel(x, xx, y)) & 0xFFFFFF;
     }
   }
   return img;
@@ -62,13 +69,34 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Window root = DefaultRootWindow(d);
+  // Shared memory spares the copy through the socket: several times the grabs.
+  const int screen = DefaultScreen(d);
+  XShmSegmentInfo shm{};
+  XImage* shared = nullptr;
+  if (XShmQueryExtension(d)) {
+    shared = XShmCreateImage(d, DefaultVisual(d, screen), unsigned(DefaultDepth(d, screen)), ZPixmap,
+                             nullptr, &shm, unsigned(w), unsigned(h));
+    if (shared != nullptr) {
+      shm.shmid = shmget(IPC_PRIVATE, size_t(shared->bytes_per_line) * shared->height, IPC_CREAT | 0600);
+      shm.shmaddr = shared->data = static_cast<char*>(shmat(shm.shmid, nullptr, 0));
+      shm.readOnly = False;
+      XShmAttach(d, &shm);
+      shmctl(shm.shmid, IPC_RMID, nullptr);  // gone once both sides detach
+    }
+  }
   long grabs = 0, withStrip = 0, stale = 0, none = 0;
   std::string report;
   while (!Exists(stop)) {
-    XImage* shot = XGetImage(d, root, x, y, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
-    if (shot == nullptr) continue;
+    XImage* shot = nullptr;
+    if (shared != nullptr) {
+      if (!XShmGetImage(d, root, shared, x, y, AllPlanes)) continue;
+      shot = shared;
+    } else {
+      shot = XGetImage(d, root, x, y, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
+      if (shot == nullptr) continue;
+    }
     const stripread::Image img = OnMonitor(shot, x - ox, y - oy);
-    XDestroyImage(shot);
+    if (shot != shared) XDestroyImage(shot);
     ++grabs;
     const std::vector<stripread::Strip> strips = stripread::FindStrips(img);
     if (strips.empty()) ++none;
@@ -88,6 +116,12 @@ int main(int argc, char** argv) {
   }
   std::printf("grabs=%ld strips=%ld stale=%ld none=%ld\n%s", grabs, withStrip, stale, none,
               report.c_str());
+  if (shared != nullptr) {
+    XShmDetach(d, &shm);
+    shared->data = nullptr;  // the segment is not Xlib's to free
+    XDestroyImage(shared);
+    shmdt(shm.shmaddr);
+  }
   XCloseDisplay(d);
   return 0;
 }
