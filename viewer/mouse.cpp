@@ -13,7 +13,12 @@ void TForm1::FormMouseDown(MouseButton, int x, int y) {
 }
 
 void TForm1::FormMouseMove() {
-  if (!state_.DragArmed || state_.DisplayMode > 0) return;
+  // A maximised window is full screen too, also in a mode only a hand-edited
+  // settings file holds: the mouse does not move it off its monitor.
+  if (!state_.DragArmed || state_.DisplayMode > 0 ||
+      desk_.GetWindowState() != WindowState::Normal) {
+    return;
+  }
   const Rect start = state_.DragStartRect;
   desk_.SetCursorShape(
       CursorOfZone(ZoneOfPress(state_.DragPressPoint, start.Width(), start.Height())));
