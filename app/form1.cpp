@@ -36,6 +36,12 @@ void TForm1::OnMouseUp(MouseButton, int, int) {
   Guarded([this] { FormMouseUp(); });
 }
 
+bool TForm1::OnKeyDown(Key key, KeyModifiers modifiers) {
+  bool taken = true;  // only the viewer's own keys can fail
+  Guarded([&] { taken = FormKeyDown(key, modifiers); });
+  return taken;
+}
+
 void TForm1::OnCaptureLost() {
   Guarded([this] { FormCaptureLost(); });
 }
