@@ -33,22 +33,14 @@ xdotool mousemove 960 580 click 1
 # which the viewer leaves as it moves.
 xdotool windowfocus "$viewer"
 
-log "arrow keys move by 1, with Shift by 10"
-keys Right
-expect_viewer_rect 798 457 326 246
-keys shift+Right
-expect_viewer_rect 808 457 326 246
-keys Down
-expect_viewer_rect 808 458 326 246
-keys shift+Down
-expect_viewer_rect 808 468 326 246
-keys Left
-expect_viewer_rect 807 468 326 246
-keys shift+Left
-expect_viewer_rect 797 468 326 246
-keys Up
-expect_viewer_rect 797 467 326 246
-keys shift+Up
+log "arrow keys move by 1, with Shift by 10: one across and one along at a time"
+keys Right shift+Down
+expect_viewer_rect 798 467 326 246
+keys shift+Left Up
+expect_viewer_rect 788 466 326 246
+keys Left shift+Up
+expect_viewer_rect 787 456 326 246
+keys shift+Right Down
 expect_viewer_rect 797 457 326 246
 
 log "Ctrl+Right/Left change the region's width by 1, with Shift by 10; 4:3 kept, corner kept"
@@ -58,28 +50,21 @@ keys ctrl+shift+Right  # 331 x 248
 expect_viewer_rect 797 457 337 254
 keys ctrl+Left  # 330 x 247
 expect_viewer_rect 797 457 336 253
-keys ctrl+shift+Left  # 320 x 240
-expect_viewer_rect 797 457 326 246
-
-log "no narrower than 320: Ctrl+Left changes nothing, the Right after it moves the viewer"
-keys ctrl+Left Right
+log "no narrower than 320: Ctrl+Shift+Left gives 320 x 240, the Ctrl+Left after it changes nothing"
+keys ctrl+shift+Left ctrl+Left Right
 expect_viewer_rect 798 457 326 246
 
 log "stops at the work area's edges: the panel at the bottom, the right, the top, the left"
 drag $((798 + 163)) $((457 + 123)) 790 450
-expect_viewer_rect 1588 907 326 246
-keys shift+Down
-expect_viewer_rect 1588 914 326 246
-keys shift+Right
+wait_geometry "$viewer" "1588 907 326 246"
+keys shift+Down shift+Right
 expect_viewer_rect 1594 914 326 246
 log "at the corner Down, Right and Ctrl+Right change nothing; the Left after them moves"
 keys Down Right ctrl+Right Left
 expect_viewer_rect 1593 914 326 246
 drag $((1593 + 163)) $((914 + 123)) -1588 -909
-expect_viewer_rect 5 5 326 246
-keys shift+Up
-expect_viewer_rect 5 0 326 246
-keys shift+Left
+wait_geometry "$viewer" "5 5 326 246"
+keys shift+Up shift+Left
 expect_viewer_rect 0 0 326 246
 keys Up Left Right
 expect_viewer_rect 1 0 326 246
