@@ -34,6 +34,12 @@ void TForm1::OnMouseUp(MouseButton, int, int) {
   Handle([this] { FormMouseUp(); });
 }
 
+bool TForm1::OnKeyDown(Key key, KeyModifiers modifiers) {
+  bool taken = true;  // only the viewer's own keys can fail
+  Guarded([&] { taken = FormKeyDown(key, modifiers); });
+  return taken;
+}
+
 void TForm1::OnCaptureLost() {
   Handle([this] { FormCaptureLost(); });
 }

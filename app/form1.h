@@ -85,6 +85,10 @@ class TForm1 : public WindowEvents {
   void FormMouseUp();
   void FormCaptureLost();
 
+  // Keys: moving and sizing by the pixel, help and the menu. True when the
+  // key is one of the viewer's.
+  bool FormKeyDown(Key key, KeyModifiers modifiers);
+
   // Settings, information and help.
   void LoadSettings();
   void SaveSettings();
@@ -100,6 +104,7 @@ class TForm1 : public WindowEvents {
   void OnMouseMove(int x, int y) override;
   void OnMouseUp(MouseButton button, int x, int y) override;
   void OnDoubleClick() override;
+  bool OnKeyDown(Key key, KeyModifiers modifiers) override;
   void OnCaptureLost() override;
   void OnMenuCommand(int command) override;
   void OnSettingChange(unsigned action) override;

@@ -21,6 +21,9 @@ class WindowEvents {
   virtual void OnMouseMove(int x, int y) = 0;
   virtual void OnMouseUp(MouseButton button, int x, int y) = 0;
   virtual void OnDoubleClick() = 0;
+  // A key went down (again, while held). True when the viewer took it, so the
+  // window system does nothing more with it.
+  virtual bool OnKeyDown(Key key, KeyModifiers modifiers) = 0;
   // The mouse capture went to another window without a button release.
   virtual void OnCaptureLost() = 0;
   virtual void OnMenuCommand(int command) = 0;
@@ -111,6 +114,9 @@ class Desktop {
   virtual void SetMenuEnabled(int id, bool enabled) = 0;
   virtual bool IsMenuEnabled(int id) = 0;
   virtual void SetMenuCaption(int id, const std::string& caption) = 0;
+  // Opens the popup menu with its top-left corner at a desktop point and
+  // returns once it is closed (a chosen item arrives as a menu command).
+  virtual void ShowPopupMenuAt(Point screen) = 0;
 
   // Mouse capture and cursor. SetCapture reports whether a window of this
   // program held the capture before the call.

@@ -34,6 +34,17 @@ enum class WindowState { Normal, Maximized };
 enum class MouseButton { Left, Right, Middle };
 enum class CursorShape { Default, HandPoint, SizeWE, SizeNS };
 
+// Keys as the window layer reports them. ContextMenu is the window system's
+// own request for the popup menu from the keyboard (the menu key, Shift+F10).
+enum class Key { Left, Right, Up, Down, F1, F10, Apps, ContextMenu, Other };
+
+// The modifier keys held down with a key.
+struct KeyModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
 // Message-box flags understood by both layers (values as the window system's).
 enum MessageBoxFlags : unsigned {
   kMbOk = 0x0,

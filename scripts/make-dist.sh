@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Packs the download a Windows user unpacks and runs: one zip holding the
-# program, its help file and the readme, side by side without folders.
+# program, its help file, the readme and the strip checker, side by side
+# without folders.
 #   scripts/make-dist.sh WIN_DIR OUT_DIR VERSION
 # writes OUT_DIR/MirloViewer-VERSION-win64.zip.
 set -euo pipefail
@@ -25,6 +26,7 @@ files=(
   "$win_dir/MirloViewer.exe"
   "$win_dir/MirloViewerHelp.chm"
   "$stage/README.txt"
+  "$win_dir/stripcheck.exe"
 )
 
 for f in "${files[@]}"; do

@@ -208,6 +208,11 @@ void SimDesktop::SetMenuEnabled(int id, bool enabled) { menu_.at(id).enabled = e
 bool SimDesktop::IsMenuEnabled(int id) { return menu_.at(id).enabled; }
 void SimDesktop::SetMenuCaption(int id, const std::string& caption) { menu_.at(id).caption = caption; }
 
+void SimDesktop::ShowPopupMenuAt(Point screen) {
+  log_.push_back("popup " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+  popupMenus_.push_back(screen);
+}
+
 bool SimDesktop::SetCapture() {
   const bool held = captured_;
   captured_ = true;
@@ -380,6 +385,17 @@ void SimDesktop::LoseCapture() {
 void SimDesktop::ChooseMenu(int id) {
   if (!menu_.at(id).enabled) return;
   events_->OnMenuCommand(id);
+}
+
+void SimDesktop::PressKey(Key key, KeyModifiers modifiers, int repeats) {
+  for (int i = 0; i < repeats; ++i) {
+    if (events_->OnKeyDown(key, modifiers)) continue;
+    ++keysPassedOn_;
+    if (key == Key::F10 && modifiers.shift && !modifiers.alt) {
+      events_->OnKeyDown(Key::ContextMenu, KeyModifiers{});
+    }
+  }
+  if (key == Key::Apps) events_->OnKeyDown(Key::ContextMenu, KeyModifiers{});
 }
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }

@@ -78,6 +78,7 @@ class SimDesktop : public Desktop, public Application {
   void SetMenuEnabled(int id, bool enabled) override;
   bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
+  void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;
   Point CursorPos() override;
@@ -115,6 +116,10 @@ class SimDesktop : public Desktop, public Application {
   // Another window takes the mouse capture during a drag.
   void LoseCapture();
   void ChooseMenu(int id);  // refused for a disabled item, as a real menu does
+  // A key held for `repeats` key-downs, then released. Key-downs the viewer
+  // does not take get the window system's handling: Shift+F10 asks for the
+  // popup menu at once, the menu key at its release.
+  void PressKey(Key key, KeyModifiers modifiers = {}, int repeats = 1);
   void BroadcastSettingChange(unsigned action);
   // On the open form: Escape, which presses the form's cancel button if any.
   void PressEscape();
@@ -145,6 +150,10 @@ class SimDesktop : public Desktop, public Application {
   // Every form shown, in order, with its controls as they were at closing.
   const std::vector<SimForm>& Forms() const { return forms_; }
   const std::vector<std::string>& HelpRequests() const { return helpRequests_; }
+  // Where the popup menu was opened by the program, in order.
+  const std::vector<Point>& PopupMenus() const { return popupMenus_; }
+  // Key-downs the viewer left to the window system.
+  int KeysPassedOn() const { return keysPassedOn_; }
   // Outer frame of the simulated forms: a border on each side and a caption.
   static constexpr int kFormBorder = 3;
   static constexpr int kFormCaption = 20;
@@ -206,6 +215,8 @@ class SimDesktop : public Desktop, public Application {
   int formDpi_ = 96;
   FormEvents* formEvents_ = nullptr;
   std::vector<std::string> helpRequests_;
+  std::vector<Point> popupMenus_;
+  int keysPassedOn_ = 0;
   int64_t clockMs_ = 0;
   int paintCount_ = 0;
   bool quitRequested_ = false;

@@ -207,13 +207,7 @@ void Win32Desktop::SetMenuCaption(int id, const std::string& caption) {
   SetMenuItemInfoW(popup_, UINT(id), FALSE, &info);
 }
 
-void Win32Desktop::ShowPopupMenu(LPARAM screenPoint) {
-  POINT p{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-  if (screenPoint == -1) {  // from the keyboard: at the window's corner
-    RECT r{};
-    GetWindowRect(window_, &r);
-    p = POINT{r.left, r.top};
-  }
+void Win32Desktop::ShowPopupMenuAt(Point p) {
   // Without the foreground the menu would not close when clicked elsewhere.
   SetForegroundWindow(window_);
   TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, window_,

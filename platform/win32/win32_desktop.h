@@ -36,6 +36,7 @@ class Win32Desktop : public Desktop, public Application {
   void SetMenuEnabled(int id, bool enabled) override;
   bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
+  void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;
   Point CursorPos() override;
@@ -67,7 +68,6 @@ class Win32Desktop : public Desktop, public Application {
   // Used by the window procedure.
   WindowEvents* Events() { return events_; }
   void Paint();
-  void ShowPopupMenu(LPARAM screenPoint);
   bool ApplyCursorOverride();
   // Used by the form's window procedure.
   void FormClicked(int control);

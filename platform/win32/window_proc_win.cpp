@@ -7,6 +7,31 @@
 
 namespace mirlo {
 
+namespace {
+
+Key KeyOf(WPARAM vk) {
+  switch (vk) {
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_F1: return Key::F1;
+    case VK_F10: return Key::F10;
+    case VK_APPS: return Key::Apps;
+    default: return Key::Other;
+  }
+}
+
+KeyModifiers ModifiersOf(LPARAM lp) {
+  KeyModifiers m;
+  m.shift = GetKeyState(VK_SHIFT) < 0;
+  m.ctrl = GetKeyState(VK_CONTROL) < 0;
+  m.alt = (HIWORD(lp) & KF_ALTDOWN) != 0;
+  return m;
+}
+
+}  // namespace
+
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
@@ -54,8 +79,22 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CAPTURECHANGED:
       if (events && reinterpret_cast<HWND>(lp) != hwnd) events->OnCaptureLost();
       return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      // The viewer's own keys end here. Others get the system's handling:
+      // Alt+F4, and Shift+F10 and the menu key becoming WM_CONTEXTMENU.
+      if (events && events->OnKeyDown(KeyOf(wp), ModifiersOf(lp))) return 0;
+      break;
+    case WM_SYSCHAR:
+      return 0;  // no menu bar: Alt with a letter would only beep
+    case WM_HELP:
+      return TRUE;  // F1 is the viewer's own key, not a request for its owner
     case WM_CONTEXTMENU:
-      if (desk) desk->ShowPopupMenu(lp);
+      if (x == -1 && y == -1) {  // asked for from the keyboard
+        if (events) events->OnKeyDown(Key::ContextMenu, KeyModifiers{});
+      } else if (desk) {
+        desk->ShowPopupMenuAt(Point{x, y});
+      }
       return 0;
     case WM_COMMAND:
       if (events && HIWORD(wp) == 0) events->OnMenuCommand(LOWORD(wp));

@@ -23,8 +23,11 @@ EXPECTED_FILES = [
     "MirloViewer.exe",
     "MirloViewerHelp.chm",
     "README.txt",
+    "stripcheck.exe",
 ]
 
+# The programs in the zip and the subsystem each is built for.
+PROGRAMS = {"MirloViewer.exe": "Windows GUI", "stripcheck.exe": "Windows CUI"}
 EXE_LIMIT = 350_000
 SYSTEM_DLLS = {
     "kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll",
@@ -114,31 +117,36 @@ def alpha_values(width, body):
     return set(pixels[3::4])
 
 
-def check_exe(exe, version, scratch):
+def check_program(name, exe, subsystem, version):
+    """What both programs must be: small, x86-64, stripped, only system DLLs."""
     size = os.path.getsize(exe)
-    check(f"MirloViewer.exe is under {EXE_LIMIT} bytes", size < EXE_LIMIT, f"{size} bytes")
+    check(f"{name} is under {EXE_LIMIT} bytes", size < EXE_LIMIT, f"{size} bytes")
 
     head = run(OBJDUMP, "-p", exe).stdout.decode("ascii", "replace")
-    check("MirloViewer.exe is an x86-64 program", "file format pei-x86-64" in head)
+    check(f"{name} is an x86-64 program", "file format pei-x86-64" in head)
+    check(f"{name} is a {subsystem} program", re.search(rf"^Subsystem.*\({subsystem}\)", head, re.M),
+          "subsystem " + ", ".join(re.findall(r"^Subsystem.*$", head, re.M)))
     dlls = sorted({d.lower() for d in re.findall(r"DLL Name: (\S+)", head)})
     foreign = [d for d in dlls if d not in SYSTEM_DLLS]
-    check("MirloViewer.exe imports system DLLs only", dlls and not foreign,
+    check(f"{name} imports system DLLs only", dlls and not foreign,
           f"imports {dlls}" if dlls else "no imports read")
     sections = run(OBJDUMP, "-h", exe).stdout.decode("ascii", "replace")
     debug = sorted(set(re.findall(r"\.debug\S*", sections)))
     stripped = "symbols stripped" in head
-    check("MirloViewer.exe carries no debug information or symbols", not debug and stripped,
+    check(f"{name} carries no debug information or symbols", not debug and stripped,
           f"debug sections {debug}, symbols stripped: {stripped}")
+    product = version_strings(exe).get("ProductVersion", "")
+    check(f"the zip's version is {name}'s version",
+          version is not None and product.startswith(f"{version}."),
+          f"zip says {version}, ProductVersion {product!r}")
 
+
+def check_viewer_resources(exe, scratch):
     resources = resource_list(exe)
     version_langs = {int(lang) for kind, _, lang in resources if kind == "16"}
     check("the version resource is stored under Japanese (0x0411)", version_langs == {JAPANESE},
           f"languages {sorted(version_langs)}")
     strings = version_strings(exe)
-    product = strings.get("ProductVersion", "")
-    check("the zip's version is the program's version",
-          version is not None and product.startswith(f"{version}."),
-          f"zip says {version}, ProductVersion {product!r}")
     years = re.search(r"\d{4}(?:-\d{4})?", strings.get("LegalCopyright", ""))
     with open(exe, "rb") as f:
         body = f.read()
@@ -326,7 +334,7 @@ def check_readme(path):
     text = raw[3:].decode("utf-8", "replace")
     check("README.txt is written in Japanese and English",
           re.search(r"[\u3041-\u3093]", text) is not None and "Getting started" in text)
-    for want in ("MirloViewer.exe", "veltmirl.ini", "MirloViewerHelp.chm"):
+    for want in ("MirloViewer.exe", "veltmirl.ini", "MirloViewerHelp.chm", "stripcheck.exe"):
         check(f"README.txt names {want} in both languages", text.count(want) >= 2,
               f"{text.count(want)} times")
     flat = text.replace("×", "x")
@@ -345,8 +353,11 @@ def main():
         unpacked = os.path.join(scratch, "unpacked")
         version = check_zip(zip_path, unpacked)
         got = lambda name: os.path.join(unpacked, name)
+        for name, subsystem in PROGRAMS.items():
+            if os.path.isfile(got(name)):
+                check_program(name, got(name), subsystem, version)
         if os.path.isfile(got("MirloViewer.exe")):
-            check_exe(got("MirloViewer.exe"), version, scratch)
+            check_viewer_resources(got("MirloViewer.exe"), scratch)
         if os.path.isfile(got("MirloViewerHelp.chm")):
             check_chm(got("MirloViewerHelp.chm"), scratch, sources)
         if os.path.isfile(got("README.txt")):

@@ -612,9 +612,16 @@ pixel() { "$STRIPREAD" --pixel "$2" "$3" "$1"; }
 # window that was not mapped before the click (a help window or a box of the
 # program may be open beside the viewer).
 open_popup() {
-    local wid=$1 x=$2 y=$3 before
+    local wid=$1 x=$2 y=$3
+    popup_after "$wid" "right click at $x,$y" xdotool mousemove "$x" "$y" click 3
+}
+
+# popup_after WID WHAT COMMAND [ARGS...]: runs the command (a click or keys)
+# and waits for the popup menu that it opens; sets MENU_WID.
+popup_after() {
+    local wid=$1 what=$2 before; shift 2
     before=$(visible_windows | tr '\n' ' ')
-    xdotool mousemove "$x" "$y" click 3
+    "$@"
     _menu_open() {
         local w
         MENU_WID=''
@@ -623,7 +630,7 @@ open_popup() {
         done
         [[ -n "$MENU_WID" ]]
     }
-    wait_until 5 _menu_open || fail "right click at $x,$y opened no popup menu"
+    wait_until 5 _menu_open || fail "$what opened no popup menu"
     log "popup menu $MENU_WID open"
 }
 
@@ -706,6 +713,24 @@ ini_value() {
         in_s && tolower(substr($0, 1, index($0, "=") - 1)) == tolower(k) {
             print substr($0, index($0, "=") + 1); exit
         }'
+}
+
+# list_windows: sets WINDOWS to one line per top-level window as Windows sees
+# it: handle, owner, process id, visible, class, title (tab-separated).
+list_windows() {
+    need_helper list_windows
+    WINDOWS=$(run_win 20 "$HELPER") || fail "list_windows.exe failed: $(cat "$E2E_TMP/run_win.err")"
+}
+
+# find_viewer_handle: sets VIEWER_HWND and VIEWER_PID from the one visible
+# viewer window.
+find_viewer_handle() {
+    list_windows
+    local lines
+    lines=$(awk -F'\t' '$4 == 1 && $5 == "TForm1"' <<<"$WINDOWS")
+    check_eq "visible viewer windows" 1 "$(grep -c . <<<"$lines")"
+    IFS=$'\t' read -r VIEWER_HWND _ VIEWER_PID _ <<<"$lines"
+    log "viewer window $VIEWER_HWND in process $VIEWER_PID"
 }
 
 # ---------------------------------------------------------------- the viewer

@@ -19,8 +19,9 @@ wait_until 5 _dialog_placed || fail "settings dialog at '$(window_geometry "$dia
 # The window system's close command.
 xdotool key alt+F4
 wait_unmapped "$dialog"
-_ini_written() { [[ -f "$ini" ]]; }
-wait_until 5 _ini_written || fail "closing the settings dialog wrote no veltmirl.ini"
+# The file appears with the first key; the keys follow one by one.
+_ini_written() { [[ -f "$ini" && -n "$(ini_value "$ini" Pre3Parameter ScrIdx)" ]]; }
+wait_until 5 _ini_written || fail "closing the settings dialog wrote no whole veltmirl.ini"
 check_eq "Size saved by the untouched dialog" 4 "$(ini_value "$ini" SaveParameter Size)"
 
 log "表示情報: last item of 表示"

@@ -8,7 +8,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_init
 require_env
 need_helper list_windows
-lister=$HELPER
 chm=$MIRLO_WIN_DIR/MirloViewerHelp.chm
 [[ -f "$chm" ]] || fail "no MirloViewerHelp.chm in $MIRLO_WIN_DIR"
 
@@ -29,23 +28,6 @@ before=$STRIP_LINE
 HELP_TITLE='MirloViewer ヘルプ'
 # The system's help viewer names its frame window class so, on Windows as in Wine.
 HELP_CLASS='HH Parent'
-
-# list_windows: sets WINDOWS to one line per top-level window:
-# handle, owner, process id, visible, class, title (tab-separated).
-list_windows() {
-    WINDOWS=$(run_win 20 "$lister") || fail "list_windows.exe failed: $(cat "$E2E_TMP/run_win.err")"
-}
-
-# find_viewer_handle: sets VIEWER_HWND and VIEWER_PID from the one visible
-# viewer window.
-find_viewer_handle() {
-    list_windows
-    local lines
-    lines=$(awk -F'\t' '$4 == 1 && $5 == "TForm1"' <<<"$WINDOWS")
-    check_eq "visible viewer windows" 1 "$(grep -c . <<<"$lines")"
-    IFS=$'\t' read -r VIEWER_HWND _ VIEWER_PID _ <<<"$lines"
-    log "viewer window $VIEWER_HWND in process $VIEWER_PID"
-}
 
 # help_windows: sets HELP_LINES to the visible help viewer frames.
 help_windows() {
@@ -87,8 +69,8 @@ log "without the help file: nothing opens and the viewer goes on"
 choose_help 960 650
 help_windows
 check_eq "help windows without the help file" "" "$HELP_LINES"
+# The viewer and its task-bar entry, nothing else.
 shown=$(awk -F'\t' -v p="$VIEWER_PID" '$3 == p && $4 == 1 {print $5}' <<<"$WINDOWS" | sort | tr '\n' ' ')
-# The viewer and the program's zero-sized entry for the task bar.
 check_eq "visible windows of the viewer's process" "TApplication TForm1 " "$shown"
 exe_running || fail "the viewer ended after ヘルプを表示 without a help file"
 # shellcheck disable=SC2086 # one KEY=VALUE argument per field

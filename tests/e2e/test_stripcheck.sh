@@ -46,6 +46,9 @@ $VERDICT_ONE"
 check_eq "first two rounds of --watch" "$ROUND
 
 $ROUND" "$(exe_output watch | sed -n 1,5p)"
+# Each round reaches the file in whole lines with Windows line ends.
+raw=$E2E_TMP/proc.watch.out
+check_eq "--watch lines without a CR LF end" 0 "$(grep -vc $'\r$' "$raw")"
 
 log "--help"
 run_stripcheck --help

@@ -1,5 +1,3 @@
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "canvas.h"
@@ -18,7 +16,7 @@ struct Session {
   std::vector<Desk> desks;
   int rounds = 1;
   int looks = 0;
-  std::ostringstream out, err;
+  stripcheck::StringOutput out, err;
 
   int operator()(const std::vector<std::string>& args) {
     const auto look = [this](Desk& d, std::string& error) {
@@ -56,7 +54,7 @@ TEST(Run, ExitCodeSaysWhetherExactlyOneStripIsUsable) {
     s.desks = {r.desk};
     EXPECT_EQ(s({}), r.code) << r.what;
     EXPECT_EQ(s.looks, 1) << r.what;
-    EXPECT_EQ(s.err.str(), "") << r.what;
+    EXPECT_EQ(s.err.text, "") << r.what;
   }
 }
 
@@ -64,15 +62,15 @@ TEST(Run, HelpAndBadArguments) {
   Session help;
   EXPECT_EQ(help({"--help"}), 0);
   EXPECT_EQ(help.looks, 0);
-  EXPECT_EQ(help.out.str().rfind("usage: stripcheck [--watch]\n", 0), 0u);
+  EXPECT_EQ(help.out.text.rfind("usage: stripcheck [--watch]\n", 0), 0u);
 
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--wach"}, std::vector<std::string>{"--watch", "extra"}}) {
     Session bad;
     EXPECT_EQ(bad(args), 2) << args.back();
     EXPECT_EQ(bad.looks, 0);
-    EXPECT_EQ(bad.out.str(), "");
-    EXPECT_EQ(bad.err.str().rfind("stripcheck: unknown argument " + args.back() + "\nusage:", 0),
+    EXPECT_EQ(bad.out.text, "");
+    EXPECT_EQ(bad.err.text.rfind("stripcheck: unknown argument " + args.back() + "\nusage:", 0),
               0u);
   }
 }
@@ -80,7 +78,7 @@ TEST(Run, HelpAndBadArguments) {
 TEST(Run, UnreadableScreen) {
   Session s;
   EXPECT_EQ(s({}), 2);
-  EXPECT_EQ(s.err.str(), "stripcheck: the screen cannot be read\n");
+  EXPECT_EQ(s.err.text, "stripcheck: the screen cannot be read\n");
 }
 
 TEST(Run, WatchLooksAgainUntilStoppedAndEndsWithTheLastVerdict) {
@@ -89,7 +87,7 @@ TEST(Run, WatchLooksAgainUntilStoppedAndEndsWithTheLastVerdict) {
   s.rounds = 3;
   EXPECT_EQ(s({"--watch"}), 1);
   EXPECT_EQ(s.looks, 3);
-  EXPECT_EQ(s.out.str(),
+  EXPECT_EQ(s.out.text,
             "monitor=0 1920x1200+0+0 problem=no-strip no strip here, and no viewer window is open\n"
             "valid=0 the device finds no strip it can use\n"
             "\n"
@@ -107,7 +105,7 @@ TEST(Run, WatchGoesOnWhenTheScreenCannotBeRead) {
   s.rounds = 2;
   EXPECT_EQ(s({"--watch"}), 2);
   EXPECT_EQ(s.looks, 2);
-  EXPECT_EQ(s.err.str(), "stripcheck: the screen cannot be read\n");
+  EXPECT_EQ(s.err.text, "stripcheck: the screen cannot be read\n");
 
   Session again;
   again.desks = {Empty()};

@@ -1,6 +1,6 @@
 #include "stripcheck/report.h"
 
-#include "stripread/cli.h"
+#include "stripread/strip_format.h"
 
 namespace stripcheck {
 namespace {

@@ -31,34 +31,34 @@ bool ParseOptions(const std::vector<std::string>& args, Options& out, std::strin
   return true;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int Run(const std::vector<std::string>& args, Output& out, Output& err,
         const LookFn& look, const PauseFn& pause) {
   Options o;
   std::string error;
   if (!ParseOptions(args, o, error)) {
-    err << "stripcheck: " << error << '\n' << kUsage;
+    err.Write("stripcheck: " + error + "\n" + kUsage);
     return kExitError;
   }
   if (o.help) {
-    out << kUsage;
+    out.Write(kUsage);
     return kExitOneStrip;
   }
   for (bool first = true;; first = false) {
-    if (!first) out << '\n';
+    if (!first) out.Write("\n");
     int code;
     Desk desk;
     if (look(desk, error)) {
       const Diagnosis d = Diagnose(desk);
-      for (const std::string& line : ReportLines(desk, d)) out << line << '\n';
+      std::string lines;
+      for (const std::string& line : ReportLines(desk, d)) lines += line + "\n";
+      out.Write(lines);
       code = d.validStrips == 1 ? kExitOneStrip : kExitNotOne;
     } else {
       // A watch goes on: the screen may be readable again a second later
       // (a mode change, a secure desktop).
-      err << "stripcheck: " << error << '\n';
+      err.Write("stripcheck: " + error + "\n");
       code = kExitError;
     }
-    out.flush();
-    err.flush();
     if (!o.watch || !pause()) return code;
   }
 }

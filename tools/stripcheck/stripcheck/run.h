@@ -3,11 +3,11 @@
 // passes in: the Win32 entry gives the real capture, tests a made-up desk.
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "stripcheck/desk.h"
+#include "stripcheck/output.h"
 
 namespace stripcheck {
 
@@ -31,7 +31,7 @@ using PauseFn = std::function<bool()>;
 
 // args exclude the program name. With --watch, looks until pause() says stop
 // and returns the exit code of the last look.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int Run(const std::vector<std::string>& args, Output& out, Output& err,
         const LookFn& look, const PauseFn& pause);
 
 }  // namespace stripcheck

@@ -2,8 +2,7 @@
 // what it finds. A console program beside the viewer.
 #include <windows.h>
 
-#include <iostream>
-
+#include "stripcheck/output.h"
 #include "stripcheck/run.h"
 #include "win/win_facts.h"
 
@@ -17,6 +16,31 @@ void LoadLibrariesFromSystemOnly() {
       GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
   if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
+
+// Writes to a standard handle as it is, a console or a file or a pipe, with
+// the line ends of the system.
+class HandleOutput : public stripcheck::Output {
+ public:
+  explicit HandleOutput(DWORD which) : handle_(GetStdHandle(which)) {}
+  void Write(const std::string& text) override {
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+      if (c == '\n') crlf += '\r';
+      crlf += c;
+    }
+    // A console may take a long text in pieces.
+    for (std::size_t done = 0; done < crlf.size();) {
+      DWORD n = 0;
+      if (!WriteFile(handle_, crlf.data() + done, DWORD(crlf.size() - done), &n, nullptr) || n == 0)
+        return;
+      done += n;
+    }
+  }
+
+ private:
+  HANDLE handle_;
+};
 
 }  // namespace
 
@@ -32,6 +56,6 @@ int main(int argc, char** argv) {
     Sleep(1000);
     return true;
   };
-  return stripcheck::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                         look, pause);
+  HandleOutput out(STD_OUTPUT_HANDLE), err(STD_ERROR_HANDLE);
+  return stripcheck::Run(std::vector<std::string>(argv + 1, argv + argc), out, err, look, pause);
 }
