@@ -36,7 +36,7 @@ void TForm1::OnMouseUp(MouseButton, int, int) {
 
 bool TForm1::OnKeyDown(Key key, KeyModifiers modifiers) {
   bool taken = true;  // only the viewer's own keys can fail
-  Guarded([&] { taken = FormKeyDown(key, modifiers); });
+  Handle([&] { taken = FormKeyDown(key, modifiers); });
   return taken;
 }
 

@@ -112,6 +112,12 @@ void QuietDesktop::SetMenuCaption(int id, const std::string& caption) {
   m.caption = caption;
 }
 
+void QuietDesktop::ShowPopupMenuAt(Point screen) {
+  ApplyBounds();
+  inner_.ShowPopupMenuAt(screen);
+  Forget();  // the window system ran while the menu was open
+}
+
 void QuietDesktop::SetCursorShape(CursorShape shape) {
   if (cursor_ == shape) return;
   inner_.SetCursorShape(shape);

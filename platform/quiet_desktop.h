@@ -55,6 +55,7 @@ class QuietDesktop : public Desktop {
   void SetMenuEnabled(int id, bool enabled) override;
   bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
+  void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override { return inner_.SetCapture(); }
   void ReleaseCapture() override { inner_.ReleaseCapture(); }
   Point CursorPos() override { return inner_.CursorPos(); }
