@@ -19,6 +19,10 @@ done
 MIRLO_WIN_DIR=$(cd "$MIRLO_WIN_DIR" && pwd)
 STRIPREAD=$(cd "$(dirname "$STRIPREAD")" && pwd)/$(basename "$STRIPREAD")
 export MIRLO_WIN_DIR STRIPREAD
+if [[ -n "${MAP_WATCH:-}" ]]; then
+    MAP_WATCH=$(cd "$(dirname "$MAP_WATCH")" && pwd)/$(basename "$MAP_WATCH")
+    export MAP_WATCH
+fi
 
 tests=()
 for t in "$E2E_DIR"/test_*.sh; do

@@ -1,0 +1,239 @@
+/* Tells what the window system knows about the desktop's top-level windows,
+ * so that tests can see what the task bar, Alt+Tab and message boxes show.
+ *
+ *   window_facts                  one "window" line per top-level window, each
+ *                                 visible one followed by one "control" line
+ *                                 per child window (the texts of message
+ *                                 boxes and forms)
+ *   window_facts --close CLASS    posts WM_CLOSE to the first top-level
+ *                                 window of that class, prints its handle
+ *   window_facts --icon-reference EXE
+ *                                 keeps a one-pixel window titled "window_facts
+ *                                 icon reference" whose class icon is EXE's
+ *                                 first icon, loaded as LoadIcon loads a
+ *                                 program's own icon, until it is killed
+ *
+ * A window line is
+ *   window hwnd=H pid=P exe=NAME class=C owner=H visible=0|1 exstyle=X
+ *          taskbar=0|1 icon=set|class|none|unknown title=TEXT
+ * taskbar=1 when the task bar and Alt+Tab list the window: visible, not a
+ * tool window, and either unowned or marked as an application window.
+ * A control line is
+ *   control hwnd=H class=C id=N style=X checked=0|1|2|- focused=0|1
+ *           visible=0|1 text=TEXT
+ * checked is a button's check state (- for other controls), focused=1 for
+ * the keyboard focus of the window's thread.
+ * Texts are UTF-8 with line breaks shown as \n; the title or text comes last
+ * and runs to the end of the line.
+ *
+ * Wine draws no window's icon into another process, so a test compares the
+ * icon that Wine gives the window's X window with the one it gives the
+ * reference window. */
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static void put_utf8(const wchar_t *text)
+{
+    char buf[4096];
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, buf, sizeof buf, NULL, NULL);
+    if (n > 1)
+        fwrite(buf, 1, (size_t)(n - 1), stdout);
+}
+
+/* Line breaks inside a text would split its record: shown as \n. */
+static void put_text(const wchar_t *text)
+{
+    wchar_t one[2] = {0, 0};
+    for (; *text; ++text) {
+        if (*text == L'\r')
+            continue;
+        if (*text == L'\n') {
+            fputs("\\n", stdout);
+            continue;
+        }
+        one[0] = *text;
+        put_utf8(one);
+    }
+}
+
+/* "set" when the window answers WM_GETICON, "class" when its class has an
+ * icon, "none" when neither, "unknown" when the class of another process
+ * cannot be asked (Wine answers only for the caller's own classes). The
+ * picture itself can only be read in its own process: tests compare what the
+ * window system shows for it (see --icon-reference). */
+static const char *icon_kind(HWND hwnd)
+{
+    static const WPARAM kinds[] = {ICON_BIG, ICON_SMALL2, ICON_SMALL};
+    DWORD_PTR icon = 0;
+    size_t i;
+    for (i = 0; i < sizeof kinds / sizeof kinds[0]; ++i) {
+        if (SendMessageTimeoutW(hwnd, WM_GETICON, kinds[i], 0, SMTO_ABORTIFHUNG, 1000, &icon) && icon)
+            return "set";
+    }
+    SetLastError(0);
+    if (GetClassLongPtrW(hwnd, GCLP_HICON) || GetClassLongPtrW(hwnd, GCLP_HICONSM))
+        return "class";
+    return GetLastError() ? "unknown" : "none";
+}
+
+static void process_path(DWORD pid, wchar_t *path, DWORD size)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    path[0] = 0;
+    if (!process)
+        return;
+    if (!QueryFullProcessImageNameW(process, 0, path, &size))
+        path[0] = 0;
+    CloseHandle(process);
+}
+
+static BOOL CALLBACK print_control(HWND child, LPARAM focus)
+{
+    wchar_t cls[256], text[1024];
+    DWORD_PTR check = 0;
+    if (!GetClassNameW(child, cls, 256))
+        cls[0] = 0;
+    /* Read by message: GetWindowText does not read other processes' controls. */
+    if (!SendMessageTimeoutW(child, WM_GETTEXT, 1024, (LPARAM)text, SMTO_ABORTIFHUNG, 1000, NULL))
+        text[0] = 0;
+    text[1023] = 0;
+    printf("  control hwnd=0x%llx class=", (unsigned long long)(ULONG_PTR)child);
+    put_text(cls);
+    printf(" id=%d style=0x%08lx", GetDlgCtrlID(child), (unsigned long)GetWindowLongW(child, GWL_STYLE));
+    if (lstrcmpiW(cls, L"Button") == 0 &&
+        SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &check))
+        printf(" checked=%d", (int)check);
+    else
+        fputs(" checked=-", stdout);
+    printf(" focused=%d visible=%d text=", child == (HWND)focus ? 1 : 0, IsWindowVisible(child) ? 1 : 0);
+    put_text(text);
+    fputc('\n', stdout);
+    return TRUE;
+}
+
+static BOOL CALLBACK print_window(HWND hwnd, LPARAM data)
+{
+    wchar_t cls[256], title[1024], path[MAX_PATH * 4];
+    const wchar_t *exe;
+    DWORD pid = 0, thread;
+    GUITHREADINFO gui;
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    LONG exstyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+    BOOL visible = IsWindowVisible(hwnd);
+    BOOL listed = visible && !(exstyle & WS_EX_TOOLWINDOW) && (!owner || (exstyle & WS_EX_APPWINDOW));
+    (void)data;
+    thread = GetWindowThreadProcessId(hwnd, &pid);
+    if (!GetClassNameW(hwnd, cls, 256))
+        cls[0] = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, (LPARAM)title, SMTO_ABORTIFHUNG, 1000, NULL))
+        title[0] = 0;
+    title[1023] = 0;
+    process_path(pid, path, MAX_PATH * 4);
+    exe = wcsrchr(path, L'\\');
+    exe = exe ? exe + 1 : path;
+    printf("window hwnd=0x%llx pid=%lu exe=", (unsigned long long)(ULONG_PTR)hwnd, (unsigned long)pid);
+    put_text(exe);
+    fputs(" class=", stdout);
+    put_text(cls);
+    printf(" owner=0x%llx visible=%d exstyle=0x%08lx taskbar=%d icon=%s title=",
+           (unsigned long long)(ULONG_PTR)owner, visible ? 1 : 0, (unsigned long)exstyle,
+           listed ? 1 : 0, icon_kind(hwnd));
+    put_text(title);
+    fputc('\n', stdout);
+    memset(&gui, 0, sizeof gui);
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(thread, &gui))
+        gui.hwndFocus = NULL;
+    if (visible)
+        EnumChildWindows(hwnd, print_control, (LPARAM)gui.hwndFocus);
+    return TRUE;
+}
+
+static const wchar_t kReferenceTitle[] = L"window_facts icon reference";
+
+static BOOL CALLBACK first_group(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR data)
+{
+    (void)module;
+    (void)type;
+    *(LPWSTR *)data = IS_INTRESOURCE(name) ? name : _wcsdup(name);
+    return FALSE;
+}
+
+static int icon_reference(const char *exe)
+{
+    wchar_t path[MAX_PATH * 4];
+    LPWSTR group = NULL;
+    HMODULE module;
+    WNDCLASSEXW wc;
+    MSG msg;
+    MultiByteToWideChar(CP_UTF8, 0, exe, -1, path, MAX_PATH * 4);
+    module = LoadLibraryExW(path, NULL, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module) {
+        fprintf(stderr, "cannot open %s: %lu\n", exe, GetLastError());
+        return 1;
+    }
+    EnumResourceNamesW(module, (LPCWSTR)RT_GROUP_ICON, first_group, (LONG_PTR)&group);
+    if (!group) {
+        fprintf(stderr, "%s has no icon\n", exe);
+        return 1;
+    }
+    memset(&wc, 0, sizeof wc);
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(NULL);
+    /* As LoadIcon: the system's icon size, the small one left to the system. */
+    wc.hIcon = (HICON)LoadImageW(module, group, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
+    wc.lpszClassName = L"WindowFactsIconReference";
+    if (!wc.hIcon || !RegisterClassExW(&wc)) {
+        fprintf(stderr, "cannot load the icon of %s: %lu\n", exe, GetLastError());
+        return 1;
+    }
+    /* Shown, since Wine gives only shown windows their icon on the X side:
+     * one pixel in the desktop's corner. */
+    if (!CreateWindowExW(0, wc.lpszClassName, kReferenceTitle, WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, NULL, NULL,
+                         wc.hInstance, NULL)) {
+        fprintf(stderr, "cannot create the reference window: %lu\n", GetLastError());
+        return 1;
+    }
+    printf("ready\n");
+    fflush(stdout);
+    while (GetMessageW(&msg, NULL, 0, 0) > 0)
+        DispatchMessageW(&msg);
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (argc == 3 && strcmp(argv[1], "--icon-reference") == 0)
+        return icon_reference(argv[2]);
+    if (argc == 3 && strcmp(argv[1], "--close") == 0) {
+        wchar_t cls[256];
+        HWND target;
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, cls, 256);
+        target = FindWindowW(cls, NULL);
+        if (!target) {
+            fprintf(stderr, "no top-level window of class %s\n", argv[2]);
+            return 1;
+        }
+        if (!PostMessageW(target, WM_CLOSE, 0, 0)) {
+            fprintf(stderr, "PostMessage failed: %lu\n", GetLastError());
+            return 1;
+        }
+        printf("closed 0x%llx\n", (unsigned long long)(ULONG_PTR)target);
+        fflush(stdout);
+        return 0;
+    }
+    if (argc != 1) {
+        fprintf(stderr, "usage: window_facts [--close CLASS | --icon-reference EXE]\n");
+        return 2;
+    }
+    if (!EnumWindows(print_window, 0))
+        return 3;
+    fflush(stdout);
+    return 0;
+}
