@@ -946,19 +946,6 @@ post_close() {
     log "WM_CLOSE posted to $1"
 }
 
-# x_icon WID SIZE: the SIZE x SIZE picture of the X window's _NET_WM_ICON
-# (Wine's copy of the window's icon) as ARGB numbers on one line; empty when
-# it has none of that size.
-x_icon() {
-    xprop -id "$1" -notype -f _NET_WM_ICON 32c '=$0+\n' _NET_WM_ICON 2>/dev/null |
-        sed -n 's/^_NET_WM_ICON=//p' | tr -d ' ' | tr ',' '\n' |
-        awk -v s="$2" '
-            need == 0 && w == "" { w = $1; next }
-            need == 0 && h == "" { h = $1; need = w * h; pic = ""; next }
-            need > 0 { pic = pic (pic == "" ? "" : " ") $1; need--
-                       if (need == 0) { if (w == s && h == s) { print pic; exit } w = ""; h = "" } }'
-}
-
 # ---------------------------------------------------------------- watching the X side
 
 # MAP_WATCH: the native X client of x11/map_watch.c; by default where the

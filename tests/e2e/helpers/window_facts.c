@@ -7,28 +7,21 @@
  *                                 boxes and forms)
  *   window_facts --close CLASS    posts WM_CLOSE to the first top-level
  *                                 window of that class, prints its handle
- *   window_facts --icon-reference EXE
- *                                 keeps a one-pixel window titled "window_facts
- *                                 icon reference" whose class icon is EXE's
- *                                 first icon, loaded as LoadIcon loads a
- *                                 program's own icon, until it is killed
  *
  * A window line is
  *   window hwnd=H pid=P exe=NAME class=C owner=H visible=0|1 exstyle=X
- *          taskbar=0|1 icon=set|class|none|unknown title=TEXT
+ *          taskbar=0|1 icon=exe|other|none|unreadable|unanswered|- title=TEXT
  * taskbar=1 when the task bar and Alt+Tab list the window: visible, not a
- * tool window, and either unowned or marked as an application window.
- * A control line is
+ * tool window, and either unowned or marked as an application window. For
+ * those, icon tells whether the window's icon (WM_GETICON, else its class's)
+ * is the first icon of its program file, pixel for pixel: exe, another icon,
+ * or none; other windows show -. A control line is
  *   control hwnd=H class=C id=N style=X checked=0|1|2|- focused=0|1
  *           visible=0|1 text=TEXT
  * checked is a button's check state (- for other controls), focused=1 for
- * the keyboard focus of the window's thread.
- * Texts are UTF-8 with line breaks shown as \n; the title or text comes last
- * and runs to the end of the line.
- *
- * Wine draws no window's icon into another process, so a test compares the
- * icon that Wine gives the window's X window with the one it gives the
- * reference window. */
+ * the keyboard focus of the window's thread. Texts are UTF-8 with line
+ * breaks shown as \\n; the title or text comes last and runs to the end of
+ * the line. */
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -60,24 +53,40 @@ static void put_text(const wchar_t *text)
     }
 }
 
-/* "set" when the window answers WM_GETICON, "class" when its class has an
- * icon, "none" when neither, "unknown" when the class of another process
- * cannot be asked (Wine answers only for the caller's own classes). The
- * picture itself can only be read in its own process: tests compare what the
- * window system shows for it (see --icon-reference). */
-static const char *icon_kind(HWND hwnd)
+/* Places probes\\icon_probe.dll (beside this program) as a hook into the
+ * window's thread and asks it about the window's icon, which can only be
+ * read in the window's own process. */
+static const char *icon_answer(HWND hwnd)
 {
-    static const WPARAM kinds[] = {ICON_BIG, ICON_SMALL2, ICON_SMALL};
-    DWORD_PTR icon = 0;
-    size_t i;
-    for (i = 0; i < sizeof kinds / sizeof kinds[0]; ++i) {
-        if (SendMessageTimeoutW(hwnd, WM_GETICON, kinds[i], 0, SMTO_ABORTIFHUNG, 1000, &icon) && icon)
-            return "set";
+    static const char *const answers[] = {"unanswered", "none", "exe", "other", "unreadable"};
+    static HMODULE probe;
+    static HOOKPROC proc;
+    wchar_t path[MAX_PATH * 4], *slash;
+    HHOOK hook;
+    DWORD thread = GetWindowThreadProcessId(hwnd, NULL);
+    DWORD_PTR result;
+    ULONG_PTR answer;
+    if (!thread)
+        return "unanswered";
+    if (!probe) {
+        GetModuleFileNameW(NULL, path, MAX_PATH * 4);
+        slash = wcsrchr(path, L'\\');
+        lstrcpyW(slash ? slash + 1 : path, L"probes\\icon_probe.dll");
+        probe = LoadLibraryW(path);
+        proc = probe ? (HOOKPROC)(void (*)(void))GetProcAddress(probe, "ProbeHook") : NULL;
+        if (!proc) {
+            fprintf(stderr, "cannot load the icon probe: %lu\n", GetLastError());
+            exit(1);
+        }
     }
-    SetLastError(0);
-    if (GetClassLongPtrW(hwnd, GCLP_HICON) || GetClassLongPtrW(hwnd, GCLP_HICONSM))
-        return "class";
-    return GetLastError() ? "unknown" : "none";
+    hook = SetWindowsHookExW(WH_CALLWNDPROC, proc, probe, thread);
+    if (!hook)
+        return "unanswered";
+    SendMessageTimeoutW(hwnd, RegisterWindowMessageW(L"WindowFactsIconProbe"), 0, 0, SMTO_ABORTIFHUNG,
+                        5000, &result);
+    UnhookWindowsHookEx(hook);
+    answer = (ULONG_PTR)GetPropW(hwnd, L"WindowFactsIcon");
+    return answer < sizeof answers / sizeof answers[0] ? answers[answer] : "unanswered";
 }
 
 static void process_path(DWORD pid, wchar_t *path, DWORD size)
@@ -141,7 +150,7 @@ static BOOL CALLBACK print_window(HWND hwnd, LPARAM data)
     put_text(cls);
     printf(" owner=0x%llx visible=%d exstyle=0x%08lx taskbar=%d icon=%s title=",
            (unsigned long long)(ULONG_PTR)owner, visible ? 1 : 0, (unsigned long)exstyle,
-           listed ? 1 : 0, icon_kind(hwnd));
+           listed ? 1 : 0, listed ? icon_answer(hwnd) : "-");
     put_text(title);
     fputc('\n', stdout);
     memset(&gui, 0, sizeof gui);
@@ -153,64 +162,9 @@ static BOOL CALLBACK print_window(HWND hwnd, LPARAM data)
     return TRUE;
 }
 
-static const wchar_t kReferenceTitle[] = L"window_facts icon reference";
-
-static BOOL CALLBACK first_group(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR data)
-{
-    (void)module;
-    (void)type;
-    *(LPWSTR *)data = IS_INTRESOURCE(name) ? name : _wcsdup(name);
-    return FALSE;
-}
-
-static int icon_reference(const char *exe)
-{
-    wchar_t path[MAX_PATH * 4];
-    LPWSTR group = NULL;
-    HMODULE module;
-    WNDCLASSEXW wc;
-    MSG msg;
-    MultiByteToWideChar(CP_UTF8, 0, exe, -1, path, MAX_PATH * 4);
-    module = LoadLibraryExW(path, NULL, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (!module) {
-        fprintf(stderr, "cannot open %s: %lu\n", exe, GetLastError());
-        return 1;
-    }
-    EnumResourceNamesW(module, (LPCWSTR)RT_GROUP_ICON, first_group, (LONG_PTR)&group);
-    if (!group) {
-        fprintf(stderr, "%s has no icon\n", exe);
-        return 1;
-    }
-    memset(&wc, 0, sizeof wc);
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(NULL);
-    /* As LoadIcon: the system's icon size, the small one left to the system. */
-    wc.hIcon = (HICON)LoadImageW(module, group, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
-    wc.lpszClassName = L"WindowFactsIconReference";
-    if (!wc.hIcon || !RegisterClassExW(&wc)) {
-        fprintf(stderr, "cannot load the icon of %s: %lu\n", exe, GetLastError());
-        return 1;
-    }
-    /* Shown, since Wine gives only shown windows their icon on the X side:
-     * one pixel in the desktop's corner. */
-    if (!CreateWindowExW(0, wc.lpszClassName, kReferenceTitle, WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, NULL, NULL,
-                         wc.hInstance, NULL)) {
-        fprintf(stderr, "cannot create the reference window: %lu\n", GetLastError());
-        return 1;
-    }
-    printf("ready\n");
-    fflush(stdout);
-    while (GetMessageW(&msg, NULL, 0, 0) > 0)
-        DispatchMessageW(&msg);
-    return 0;
-}
-
 int main(int argc, char **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY);
-    if (argc == 3 && strcmp(argv[1], "--icon-reference") == 0)
-        return icon_reference(argv[2]);
     if (argc == 3 && strcmp(argv[1], "--close") == 0) {
         wchar_t cls[256];
         HWND target;
@@ -229,7 +183,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (argc != 1) {
-        fprintf(stderr, "usage: window_facts [--close CLASS | --icon-reference EXE]\n");
+        fprintf(stderr, "usage: window_facts [--close CLASS]\n");
         return 2;
     }
     if (!EnumWindows(print_window, 0))
