@@ -416,6 +416,14 @@ wait_exit() {
     return 124
 }
 
+# end_exe [NAME]: kills the program and waits until it has ended.
+end_exe() {
+    local name=${1:-main}
+    kill "$(exe_pid "$name")" 2>/dev/null
+    wait_exit 10 "$name" >/dev/null
+    [[ "$EXIT_CODE" != timeout ]] || fail "$name still running 10 s after it was killed"
+}
+
 # expect_exit CODE TIMEOUT [NAME]
 expect_exit() {
     local want=$1 secs=$2 name=${3:-main}
@@ -660,14 +668,15 @@ wait_unmapped() {
 # Popup menu items are told apart by the colour of bands across the menu:
 # a band in the first item and one in the last, clear of the borders.
 # menu_bands: sets MENU_TOP_BAND and MENU_LAST_BAND to their dominant colours
-# in a fresh screenshot of the open menu $MENU_WID.
+# in a fresh shot of the open menu $MENU_WID. Shot alone: a root screenshot
+# shows a menu that lies wholly over another Wine window black.
 menu_bands() {
     local mx my mw mh
     read -r mx my mw mh <<<"$(window_geometry "$MENU_WID")"
     [[ -n "$mh" ]] || fail "menu $MENU_WID has no geometry"
-    screenshot "$E2E_TMP/menu.xwd"
-    MENU_TOP_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + 6)) $((mw - 8)) 8)
-    MENU_LAST_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + mh - 14)) $((mw - 8)) 8)
+    window_screenshot "$MENU_WID" "$E2E_TMP/menu.xwd"
+    MENU_TOP_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" 4 6 $((mw - 8)) 8)
+    MENU_LAST_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" 4 $((mh - 14)) $((mw - 8)) 8)
 }
 
 # wait_menu_painted: a mapped menu is black until Wine paints it; then its

@@ -81,6 +81,5 @@ check_write_error_names_path() {
     keys Return
     wait_unmapped "$TITLE_WID"
     exe_running || fail "the program ended after the failed save"
-    kill "$(exe_pid)"
-    wait_exit 10 >/dev/null
+    end_exe
 }

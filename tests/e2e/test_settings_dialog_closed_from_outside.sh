@@ -80,8 +80,7 @@ check_eq "Current after the close box" 1 "$(ini_value "$ini" SaveParameter Curre
 check_eq "Front after the close box" 1 "$(ini_value "$ini" SaveParameter Front)"
 size_after_close=$(ini_value "$ini" SaveParameter Size)
 log "Size after the close box: $size_after_close (checked at the end)"
-kill "$(exe_pid)"
-wait_exit 10 >/dev/null
+end_exe
 
 log "WM_CLOSE to the viewer while the dialog is open, both boxes checked"
 write_ini Size=4

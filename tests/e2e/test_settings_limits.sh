@@ -33,11 +33,6 @@ expect_usable_viewer() {
     log "ok: $what: ${gw}x$gh at $gx,$gy"
 }
 
-end_viewer() {
-    kill "$(exe_pid)"
-    wait_exit 10 >/dev/null
-}
-
 # what|[SaveParameter] keys|window width height
 cases=(
     "X at the 32-bit limit|Current=1 X=2147483647|326 246"
@@ -55,7 +50,7 @@ for c in "${cases[@]}"; do
     start_with '[SaveParameter]' $keys
     # shellcheck disable=SC2086 # width and height
     expect_usable_viewer "$what" $size
-    end_viewer
+    end_exe
 done
 
 log "leaving full screen to a stored windowed width of 0"

@@ -44,17 +44,12 @@ command() {
     menu_command "$WID" $((GX + GW / 2)) "$y" "$@"
 }
 
-end_viewer() {
-    kill "$(exe_pid)"
-    wait_exit 10 >/dev/null
-}
-
 log "Full=-1, then 常に最前面"
 start_with Full=-1
 expect_true_strip "Full=-1 at start"
 command Down Right Down Return
 expect_true_strip "Full=-1 after 常に最前面"
-end_viewer
+end_exe
 
 log "Full=-1 Aspect=1, then プリセット１"
 start_with Full=-1 Aspect=1
@@ -63,7 +58,7 @@ command Down Right Down Down Return
 expect_true_strip "Full=-1 Aspect=1 after プリセット１"
 check_eq "window after プリセット１" "326 246" "$GW $GH"
 check_strip "$STRIP_LINE" "x1=$(($(field "$STRIP_LINE" x0) + 319))" "y1=$(($(field "$STRIP_LINE" y0) + 239))"
-end_viewer
+end_exe
 
 log "Full=4, double-clicked twice"
 start_with Full=4
@@ -72,11 +67,11 @@ double_click $((GX + GW / 2)) $((GY + GH / 2))
 expect_true_strip "Full=4 after a double-click"
 double_click $((GX + GW / 2)) $((GY + GH / 2))
 expect_true_strip "Full=4 after two double-clicks"
-end_viewer
+end_exe
 
 log "Aspect=2 at 100,100, then 常に最前面"
 start_with Aspect=2 X=100 Y=100
 expect_true_strip "Aspect=2 at start"
 command Down Right Down Return
 expect_true_strip "Aspect=2 after 常に最前面"
-end_viewer
+end_exe

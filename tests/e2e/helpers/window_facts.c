@@ -29,27 +29,28 @@
 #include <stdlib.h>
 #include <string.h>
 
-static void put_utf8(const wchar_t *text)
+static void put_utf8(const wchar_t *text, int length)
 {
-    char buf[4096];
-    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, buf, sizeof buf, NULL, NULL);
-    if (n > 1)
-        fwrite(buf, 1, (size_t)(n - 1), stdout);
+    char buf[8192];
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, length, buf, sizeof buf, NULL, NULL);
+    if (n > 0)
+        fwrite(buf, 1, (size_t)n, stdout);
 }
 
-/* Line breaks inside a text would split its record: shown as \n. */
+/* Line breaks inside a text would split its record: shown as \\n. Runs
+ * between them are converted whole, so that surrogate pairs stay together. */
 static void put_text(const wchar_t *text)
 {
-    wchar_t one[2] = {0, 0};
-    for (; *text; ++text) {
-        if (*text == L'\r')
+    const wchar_t *run = text;
+    for (;; ++text) {
+        if (*text != L'\r' && *text != L'\n' && *text != 0)
             continue;
-        if (*text == L'\n') {
+        put_utf8(run, (int)(text - run));
+        if (*text == 0)
+            return;
+        if (*text == L'\n')
             fputs("\\n", stdout);
-            continue;
-        }
-        one[0] = *text;
-        put_utf8(one);
+        run = text + 1;
     }
 }
 
