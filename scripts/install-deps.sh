@@ -6,7 +6,7 @@ packages=(
   cmake g++ make libgtest-dev
   g++-mingw-w64-x86-64-posix
   wine64 wine
-  xvfb x11-apps x11-utils x11-xserver-utils xdotool
+  xvfb x11-apps x11-utils x11-xserver-utils xdotool libx11-dev locales
   xserver-xorg-core xserver-xorg-video-dummy
   fonts-wine imagemagick
 )

@@ -9,7 +9,7 @@ source "$E2E_DIR/lib.sh"
 E2E_NAME=run_all
 
 missing=()
-for tool in Xvfb Xorg wine wineboot wineserver xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
+for tool in Xvfb Xorg wine wineboot wineserver winedbg localedef xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 ((${#missing[@]} == 0)) || { echo "missing tools: ${missing[*]}" >&2; exit 2; }
