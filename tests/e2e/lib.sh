@@ -449,7 +449,15 @@ visible_windows() {
 wait_for_window() {
     local secs=${1:-15} class=${2:-$VIEWER_CLASS}
     _has_window() { WID=$(visible_windows "$class" | head -n1); [[ -n "$WID" ]]; }
-    wait_until "$secs" _has_window || fail "no mapped window of class $class within ${secs}s"
+    if ! wait_until "$secs" _has_window; then
+        local state=''
+        if [[ -f "$E2E_TMP/proc.main.rc" ]]; then
+            state=" (main exited with $(cat "$E2E_TMP/proc.main.rc"))"
+        elif [[ -f "$E2E_TMP/proc.main.pid" ]]; then
+            state=" (main still running)"
+        fi
+        fail "no mapped window of class $class within ${secs}s$state"
+    fi
     log "window $WID mapped"
 }
 

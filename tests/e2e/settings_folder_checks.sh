@@ -16,7 +16,7 @@ check_settings_beside() {
     log "program path: ${#exe_path} characters"
     printf '%s\r\n' '[SaveParameter]' Current=1 Full=0 Width=640 Aspect=1 X=100 Y=200 ScrIdx=0 >"$ini"
     start_exe "$VIEWER"
-    wait_for_window 20
+    wait_for_window 40
     # Wherever it opened, once it is painted there.
     wait_strip 10
     local opened ox oy ow oh
@@ -65,7 +65,7 @@ check_write_error_names_path() {
     install_viewer "$dir"
     mkdir "$dir/veltmirl.ini"
     start_exe "$VIEWER"
-    wait_for_window 20
+    wait_for_window 40
     expect_viewer_rect 797 457 "$VIEWER_W" "$VIEWER_H"
     menu_command "$WID" 960 650 Up Return
     wait_for_title MirloViewer 10

@@ -38,7 +38,7 @@ install_viewer "$E2E_TMP/app-dpi"
 printf '%s\r\n' '[SaveParameter]' Current=1 Full=0 Width=320 Aspect=0 X=0 Y=457 ScrIdx=0 \
     >"$E2E_TMP/app-dpi/veltmirl.ini"
 start_exe "$VIEWER"
-wait_for_window 20
+wait_for_window 40
 expect_viewer_rect 0 457 "$VIEWER_W" "$VIEWER_H"
 
 # expect_box_in_work_area WHAT KEYS...: opens the box with the menu keys and

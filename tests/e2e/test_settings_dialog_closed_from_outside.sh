@@ -48,7 +48,7 @@ wait_ini_saved() {
 log "Size=99: open the dialog, check both boxes, close it with its close box"
 write_ini Size=99
 start_exe "$VIEWER"
-wait_for_window 20
+wait_for_window 40
 expect_viewer_rect 1000 600 "$VIEWER_W" "$VIEWER_H"
 open_settings
 read_window_facts
@@ -85,7 +85,7 @@ end_exe
 log "WM_CLOSE to the viewer while the dialog is open, both boxes checked"
 write_ini Size=4
 start_exe "$VIEWER"
-wait_for_window 20
+wait_for_window 40
 expect_viewer_rect 797 457 "$VIEWER_W" "$VIEWER_H"
 open_settings
 check_both

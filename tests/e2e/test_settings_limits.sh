@@ -18,7 +18,7 @@ start_with() {
     install_viewer "$E2E_TMP/app.$((++installs))"
     printf '%s\r\n' "$@" >"$(dirname "$VIEWER")/veltmirl.ini"
     start_exe "$VIEWER"
-    wait_for_window 20
+    wait_for_window 40
 }
 
 # expect_usable_viewer WHAT W H: the window settles at W x H inside the work

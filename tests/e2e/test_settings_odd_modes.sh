@@ -17,7 +17,7 @@ start_with() {
     install_viewer "$E2E_TMP/app.$((++installs))"
     printf '%s\r\n' '[SaveParameter]' Current=1 "$@" >"$(dirname "$VIEWER")/veltmirl.ini"
     start_exe "$VIEWER"
-    wait_for_window 20
+    wait_for_window 40
     log "veltmirl.ini: $*"
 }
 

@@ -67,7 +67,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
     wait_until 60 _settled ||
         fail "round $round: $(ended_copies "$round") of $COPIES copies ended, $(mapped_windows | wc -l) windows mapped after 60 s"
     check_eq "round $round: windows ever mapped" 1 "$(mapped_windows | wc -l)"
-    wait_for_window 20
+    wait_for_window 40
     survivor=''
     for ((i = 1; i <= COPIES; i++)); do
         if exe_running "r$round.c$i"; then

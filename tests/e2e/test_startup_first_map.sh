@@ -40,6 +40,6 @@ install_viewer "$E2E_TMP/app-remembered"
 printf '%s\r\n' '[SaveParameter]' Current=1 Full=0 Width=640 Aspect=1 X=100 Y=200 ScrIdx=0 \
     >"$E2E_TMP/app-remembered/veltmirl.ini"
 start_exe "$VIEWER"
-wait_for_window 20
+wait_for_window 40
 expect_viewer_rect 100 200 646 366
 expect_only_shown_at "100 200 646 366"
