@@ -37,8 +37,7 @@ expect_usable_viewer() {
 cases=(
     "X at the 32-bit limit|Current=1 X=2147483647|326 246"
     "X and Y at the 32-bit limit, a valid 640|Current=1 X=2147483647 Y=2147483647 Width=640|646 486"
-    "X and Y at the lowest 32-bit value|Current=1 X=-2147483648 Y=-2147483648|326 246"
-    "width at the 32-bit limit|Current=1 X=100 Y=100 Width=2147483647|326 246"
+    "X and Y at the lowest 32-bit value, width at the limit|Current=1 X=-2147483648 Y=-2147483648 Width=2147483647|326 246"
     "width 0|Current=1 X=100 Y=100 Width=0|326 246"
     "width -320|Current=1 X=100 Y=100 Width=-320|326 246"
     "width 100 through a start-up size of 99|Current=0 Size=99 X=100 Y=100 Width=100|326 246"
