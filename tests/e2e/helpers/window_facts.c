@@ -20,7 +20,7 @@
  *           visible=0|1 text=TEXT
  * checked is a button's check state (- for other controls), focused=1 for
  * the keyboard focus of the window's thread. Texts are UTF-8 with line
- * breaks shown as \\n; the title or text comes last and runs to the end of
+ * breaks shown as \n; the title or text comes last and runs to the end of
  * the line. */
 #include <windows.h>
 #include <fcntl.h>
@@ -37,7 +37,7 @@ static void put_utf8(const wchar_t *text, int length)
         fwrite(buf, 1, (size_t)n, stdout);
 }
 
-/* Line breaks inside a text would split its record: shown as \\n. Runs
+/* Line breaks inside a text would split its record: shown as \n. Runs
  * between them are converted whole, so that surrogate pairs stay together. */
 static void put_text(const wchar_t *text)
 {
@@ -54,7 +54,7 @@ static void put_text(const wchar_t *text)
     }
 }
 
-/* Places probes\\icon_probe.dll (beside this program) as a hook into the
+/* Places probes/icon_probe.dll (beside this program) as a hook into the
  * window's thread and asks it about the window's icon, which can only be
  * read in the window's own process. */
 static const char *icon_answer(HWND hwnd)
