@@ -22,9 +22,7 @@ check_settings_beside() {
     local opened ox oy ow oh
     opened=$(window_geometry "$WID")
     read -r ox oy ow oh <<<"$opened"
-    # 終了: the menu's last item. Opened low in the region, so that the menu
-    # reaches below the viewer: Wine leaves a menu drawn wholly over it black
-    # in screenshots.
+    # 終了: the menu's last item, opened low in the region, clear of the strip.
     menu_command "$WID" $((ox + 160)) $((oy + oh - 53)) Up Return
     if ! wait_exit 15 >/dev/null; then
         [[ "$EXIT_CODE" == timeout ]] || fail "the program ended with exit code $EXIT_CODE after 終了"

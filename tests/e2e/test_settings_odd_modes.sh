@@ -35,8 +35,8 @@ expect_true_strip() {
     log "ok: $1: window ${GW}x$GH at $GX,$GY, strip $x0,$y0-$x1,$y1"
 }
 
-# command KEYS...: chooses a menu item from a menu opened low in the window
-# (so that it reaches below it; see settings_folder_checks.sh).
+# command KEYS...: chooses a menu item from a menu opened low in the window,
+# clear of the strip.
 command() {
     read -r GX GY GW GH <<<"$(window_geometry "$WID")"
     local y=$((GY + GH - 53))
