@@ -7,7 +7,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine64 wine
-  xvfb x11-apps x11-utils x11-xserver-utils xdotool
+  xvfb x11-apps x11-utils x11-xserver-utils xdotool libx11-dev locales
   xserver-xorg-core xserver-xorg-video-dummy
   fonts-wine imagemagick
   # the help file, the download and their checks

@@ -118,10 +118,9 @@ _e2e_cleanup() {
 
 # ---------------------------------------------------------------- X servers
 
-# stop_desk: ends everything of the current desk, Wine first (its desktop
-# process caches the monitor layout), then the X servers, so that one test can
-# set up another desk afterwards with the same prefix.
-stop_desk() {
+# stop_wine: ends the programs this test started and the current prefix's
+# Wine processes, so that the prefix can be set aside or changed.
+stop_wine() {
     local p
     for p in "${_E2E_PROCS[@]}"; do
         [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
@@ -130,6 +129,14 @@ stop_desk() {
         wineserver -k >/dev/null 2>&1
         timeout 10 wineserver -w >/dev/null 2>&1
     fi
+}
+
+# stop_desk: ends everything of the current desk, Wine first (its desktop
+# process caches the monitor layout), then the X servers, so that one test can
+# set up another desk afterwards with the same prefix.
+stop_desk() {
+    local p
+    stop_wine
     for p in "${_E2E_XPIDS[@]}"; do
         _e2e_stop_pid "$p" 5
         wait "$p" 2>/dev/null
@@ -299,9 +306,23 @@ set_wine_managed() {
     log "Wine X11 Managed=$want"
 }
 
-# use_prefix: gives this test its own copy of the suite's booted prefix and
-# exports WINEPREFIX.
+# set_screen_dpi N: the screen's pixels per inch in $WINEPREFIX, a prefix no
+# wineserver runs for (a fresh copy). Wine 8 reads the user's setting, as
+# Windows does.
+set_screen_dpi() {
+    local dpi=$1 reg=$WINEPREFIX/user.reg
+    [[ "$dpi" =~ ^[0-9]+$ ]] || fail "set_screen_dpi: '$dpi' is not a number"
+    grep -q '^\[Control Panel\\\\Desktop\]' "$reg" || fail "no Control Panel\\Desktop key in $reg"
+    sed -i '/^\[Control Panel\\\\Desktop\]/,/^\[/{/^"LogPixels"=/d}' "$reg"
+    sed -i "/^\[Control Panel\\\\\\\\Desktop\]/a \"LogPixels\"=dword:$(printf %08x "$dpi")" "$reg"
+    log "screen at $dpi pixels per inch"
+}
+
+# use_prefix [NAME]: gives this test its own copy of the suite's booted prefix
+# and exports WINEPREFIX. A test that needs several prefixes (one per locale)
+# names them.
 use_prefix() {
+    local name=${1:-}
     local cache=${E2E_PREFIX_CACHE:-}
     if [[ -z "$cache" || ! -f "$cache.ready" ]]; then
         cache=$E2E_TMP/prefix-boot
@@ -309,19 +330,20 @@ use_prefix() {
         make_prefix "$cache"
     fi
     WINEPREFIX=$cache wineserver -w
-    export WINEPREFIX=$E2E_TMP/prefix
+    export WINEPREFIX=$E2E_TMP/prefix${name:+.$name}
+    [[ ! -e "$WINEPREFIX" ]] || fail "prefix $WINEPREFIX is in use already"
     cp -a "$cache" "$WINEPREFIX" || fail "cannot copy Wine prefix"
     _E2E_PREFIXES+=("$WINEPREFIX")
     local want=${E2E_WINE_MANAGED:-N}
     [[ "$(cat "$cache.ready")" == "$want" ]] || set_wine_managed "$want"
 }
 
-# install_viewer: copies MirloViewer.exe (and any DLLs beside it) into a fresh
-# writable directory, since the program writes its ini file beside itself.
-# Sets VIEWER to the copy.
+# install_viewer [DIR]: copies MirloViewer.exe (and any DLLs beside it) into
+# DIR (default a fresh directory of the test), since the program writes its
+# ini file beside itself. Sets VIEWER to the copy.
 install_viewer() {
-    local dir=$E2E_TMP/app f
-    mkdir -p "$dir"
+    local dir=${1:-$E2E_TMP/app} f
+    mkdir -p "$dir" || fail "cannot make $dir"
     [[ -f "$MIRLO_WIN_DIR/MirloViewer.exe" ]] || fail "no MirloViewer.exe in $MIRLO_WIN_DIR"
     cp "$MIRLO_WIN_DIR/MirloViewer.exe" "$dir/"
     for f in "$MIRLO_WIN_DIR"/*.dll; do
@@ -348,17 +370,20 @@ run_win() {
     return "$rc"
 }
 
-# start_exe [--as NAME] EXE [ARGS...]: starts a Windows program in the
-# background from its own directory. NAME (default "main") names the files
-# $E2E_TMP/proc.NAME.{pid,out,err,rc} used by the functions below.
+# start_exe [--as NAME] [--cwd DIR] EXE [ARGS...]: starts a Windows program
+# in the background from its own directory (or DIR). NAME (default "main")
+# names the files $E2E_TMP/proc.NAME.{pid,out,err,rc} used by the functions
+# below.
 start_exe() {
-    local name=main
+    local name=main cwd=''
     if [[ "$1" == --as ]]; then name=$2; shift 2; fi
+    if [[ "$1" == --cwd ]]; then cwd=$2; shift 2; fi
     local exe=$1; shift
     local base=$E2E_TMP/proc.$name
+    [[ -n "$cwd" ]] || cwd=$(dirname "$exe")
     rm -f "$base".*
     (
-        cd "$(dirname "$exe")" || exit 1
+        cd "$cwd" || exit 1
         wine "$exe" "$@" >"$base.out" 2>"$base.err" </dev/null &
         echo $! >"$base.pid"
         wait $!
@@ -392,6 +417,14 @@ wait_exit() {
     return 124
 }
 
+# end_exe [NAME]: kills the program and waits until it has ended.
+end_exe() {
+    local name=${1:-main}
+    kill "$(exe_pid "$name")" 2>/dev/null
+    wait_exit 10 "$name" >/dev/null
+    [[ "$EXIT_CODE" != timeout ]] || fail "$name still running 10 s after it was killed"
+}
+
 # expect_exit CODE TIMEOUT [NAME]
 expect_exit() {
     local want=$1 secs=$2 name=${3:-main}
@@ -417,7 +450,15 @@ visible_windows() {
 wait_for_window() {
     local secs=${1:-15} class=${2:-$VIEWER_CLASS}
     _has_window() { WID=$(visible_windows "$class" | head -n1); [[ -n "$WID" ]]; }
-    wait_until "$secs" _has_window || fail "no mapped window of class $class within ${secs}s"
+    if ! wait_until "$secs" _has_window; then
+        local state=''
+        if [[ -f "$E2E_TMP/proc.main.rc" ]]; then
+            state=" (main exited with $(cat "$E2E_TMP/proc.main.rc"))"
+        elif [[ -f "$E2E_TMP/proc.main.pid" ]]; then
+            state=" (main still running)"
+        fi
+        fail "no mapped window of class $class within ${secs}s$state"
+    fi
     log "window $WID mapped"
 }
 
@@ -653,14 +694,15 @@ wait_unmapped() {
 # Popup menu items are told apart by the colour of bands across the menu:
 # a band in the first item and one in the last, clear of the borders.
 # menu_bands: sets MENU_TOP_BAND and MENU_LAST_BAND to their dominant colours
-# in a fresh screenshot of the open menu $MENU_WID.
+# in a fresh shot of the open menu $MENU_WID. Shot alone: a root screenshot
+# shows a menu that lies wholly over another Wine window black.
 menu_bands() {
     local mx my mw mh
     read -r mx my mw mh <<<"$(window_geometry "$MENU_WID")"
     [[ -n "$mh" ]] || fail "menu $MENU_WID has no geometry"
-    screenshot "$E2E_TMP/menu.xwd"
-    MENU_TOP_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + 6)) $((mw - 8)) 8)
-    MENU_LAST_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" $((mx + 4)) $((my + mh - 14)) $((mw - 8)) 8)
+    window_screenshot "$MENU_WID" "$E2E_TMP/menu.xwd"
+    MENU_TOP_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" 4 6 $((mw - 8)) 8)
+    MENU_LAST_BAND=$(dominant_colour "$E2E_TMP/menu.xwd" 4 $((mh - 14)) $((mw - 8)) 8)
 }
 
 # wait_menu_painted: a mapped menu is black until Wine paints it; then its
@@ -914,3 +956,123 @@ stop_cover() {
     _e2e_stop_pid "$(exe_pid cover)" 5
     wait_unmapped "$COVER_WID" 10
 }
+
+# ---------------------------------------------------------------- code pages and paths
+
+# use_locale NAME: Wine started from here on runs under the Unix locale NAME
+# (for example ru_RU.UTF-8), which sets the system's ANSI code page. Locales
+# other than C.UTF-8 are compiled into the test's dir from the sources of
+# Debian's locales package, leaving the system's own locales alone. Give each
+# locale its own prefix (use_prefix NAME).
+use_locale() {
+    local name=$1 dir=$E2E_TMP/locales
+    if [[ "$name" != C.UTF-8 ]]; then
+        [[ "$name" =~ ^([a-z]+_[A-Z]+)\.(UTF-8)$ ]] || fail "use_locale: '$name' is not like xx_YY.UTF-8"
+        if [[ ! -d "$dir/$name" ]]; then
+            mkdir -p "$dir"
+            # localedef reports warnings with a non-zero code; the result is
+            # what counts.
+            localedef -i "${BASH_REMATCH[1]}" -f "${BASH_REMATCH[2]}" "$dir/$name" >"$E2E_TMP/localedef.log" 2>&1
+            [[ -f "$dir/$name/LC_CTYPE" ]] || { cat "$E2E_TMP/localedef.log" >&2; fail "cannot build locale $name"; }
+        fi
+        export LOCPATH=$dir
+    else
+        unset LOCPATH
+    fi
+    export LC_ALL=$name
+    log "locale $name"
+}
+
+# expect_code_page N: programs see N as the system's ANSI code page.
+expect_code_page() {
+    local out
+    need_helper system_facts
+    out=$(run_win 60 "$HELPER") || fail "system_facts failed: $(cat "$E2E_TMP/run_win.err")"
+    check_eq "ANSI code page under $LC_ALL" "$1" "$(sed -n 's/^acp //p' <<<"$out")"
+}
+
+# win_path PATH: the Windows form of an absolute Unix path (drive Z:).
+win_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# ---------------------------------------------------------------- what Windows lists
+
+# read_window_facts: the top-level windows as Windows sees them (titles,
+# owners, styles, whether the task bar lists them, the texts of boxes; see
+# helpers/window_facts.c), one file per call in $WINDOW_FACTS.
+read_window_facts() {
+    need_helper window_facts
+    WINDOW_FACTS=$E2E_TMP/window_facts.$(now_ms).txt
+    run_win 30 "$HELPER" >"$WINDOW_FACTS" || fail "window_facts failed: $(cat "$E2E_TMP/run_win.err")"
+}
+
+# fact LINE KEY: KEY's value in a window_facts line; title and text run to
+# the end of the line.
+fact() {
+    case $2 in
+    title | text) sed -n "s/.* $2=//p" <<<"$1" ;;
+    *) sed -n "s/.* $2=\([^ ]*\).*/\1/p" <<<"$1" ;;
+    esac
+}
+
+# facts_windows FILTER...: the window lines of $WINDOW_FACTS whose fields
+# match every KEY=VALUE given (exact values).
+facts_windows() {
+    local line kv ok
+    while IFS= read -r line; do
+        [[ "$line" == window\ * ]] || continue
+        ok=1
+        for kv in "$@"; do
+            [[ "$(fact "$line" "${kv%%=*}")" == "${kv#*=}" ]] || { ok=0; break; }
+        done
+        ((ok)) && printf '%s\n' "$line"
+    done <"$WINDOW_FACTS"
+}
+
+# facts_controls HWND: the control lines listed under that window.
+facts_controls() {
+    awk -v h="hwnd=$1" '
+        /^window / { inside = index($0, "window " h " ") == 1; next }
+        inside && /^  control / { print }' "$WINDOW_FACTS"
+}
+
+# post_close CLASS: posts WM_CLOSE to the first top-level window of CLASS, as
+# another program or the system would close it.
+post_close() {
+    need_helper window_facts
+    run_win 30 "$HELPER" --close "$1" >/dev/null || fail "cannot post WM_CLOSE to $1: $(cat "$E2E_TMP/run_win.err")"
+    log "WM_CLOSE posted to $1"
+}
+
+# ---------------------------------------------------------------- watching the X side
+
+# MAP_WATCH: the native X client of x11/map_watch.c; by default where the
+# native build puts it beside the strip reader.
+map_watch_path() {
+    MAP_WATCH=${MAP_WATCH:-${STRIPREAD%/tools/stripread/stripread}/tests/e2e/x11/map_watch}
+    [[ -x "$MAP_WATCH" ]] || fail "map_watch not built (looked for '$MAP_WATCH'; needs libx11-dev)"
+}
+
+# start_map_watch [CLASS]: logs every map, move, resize and unmap of the
+# class's top-level X windows (default the viewer's) to $MAP_LOG as they
+# happen, from before the next program starts.
+start_map_watch() {
+    map_watch_path
+    # One watcher at a time: a new one starts a fresh log.
+    [[ -n "${MAP_WATCH_PID:-}" ]] && _e2e_stop_pid "$MAP_WATCH_PID" 2
+    MAP_LOG=$E2E_TMP/map_watch.$(now_ms).log
+    "$MAP_WATCH" "${1:-$VIEWER_CLASS}" >"$MAP_LOG" 2>"$MAP_LOG.err" </dev/null &
+    MAP_WATCH_PID=$!
+    # Stopped with the X servers.
+    _E2E_XPIDS+=("$MAP_WATCH_PID")
+    _watching() { grep -qx ready "$MAP_LOG"; }
+    wait_until 10 _watching || fail "map_watch did not start: $(cat "$MAP_LOG.err")"
+}
+
+# mapped_places: "WINDOW X Y W H" for each event after which a window of the
+# watched class was on screen, in order.
+mapped_places() {
+    awk '($1 == "map" || $1 == "configure") && $7 == "mapped=1" { print $2, $3, $4, $5, $6 }' "$MAP_LOG"
+}
+
+# mapped_windows: the X windows of the watched class that were ever mapped.
+mapped_windows() { awk '$1 == "map" { print $2 }' "$MAP_LOG" | sort -u; }

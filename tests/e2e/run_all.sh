@@ -9,7 +9,7 @@ source "$E2E_DIR/lib.sh"
 E2E_NAME=run_all
 
 missing=()
-for tool in Xvfb Xorg wine wineboot wineserver xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
+for tool in Xvfb Xorg wine wineboot wineserver winedbg localedef xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 ((${#missing[@]} == 0)) || { echo "missing tools: ${missing[*]}" >&2; exit 2; }
@@ -19,6 +19,10 @@ done
 MIRLO_WIN_DIR=$(cd "$MIRLO_WIN_DIR" && pwd)
 STRIPREAD=$(cd "$(dirname "$STRIPREAD")" && pwd)/$(basename "$STRIPREAD")
 export MIRLO_WIN_DIR STRIPREAD
+if [[ -n "${MAP_WATCH:-}" ]]; then
+    MAP_WATCH=$(cd "$(dirname "$MAP_WATCH")" && pwd)/$(basename "$MAP_WATCH")
+    export MAP_WATCH
+fi
 
 tests=()
 for t in "$E2E_DIR"/test_*.sh; do
