@@ -243,10 +243,25 @@ bool Win32Desktop::ApplyCursorOverride() {
 
 namespace {
 
-// Paths past the classic limit are handed to the store in their long form.
+// A path past the classic limit reaches the store by the short name of its
+// folder where the volume keeps short names (some stores refuse longer paths
+// in any form), else in its long form.
 std::wstring StorePath(const std::string& utf8) {
   const std::wstring path = FromUtf8(utf8);
-  if (path.size() < MAX_PATH || path.rfind(L"\\\\?\\", 0) == 0) return path;
+  if (path.size() < MAX_PATH) return path;
+  const size_t cut = path.find_last_of(L'\\');
+  if (cut != std::wstring::npos) {
+    const std::wstring folder = path.substr(0, cut);
+    const DWORD n = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    if (n > 0) {
+      std::wstring shortFolder(n, L'\0');
+      const DWORD got = GetShortPathNameW(folder.c_str(), &shortFolder[0], n);
+      shortFolder.resize(got);
+      const std::wstring shortPath = shortFolder + path.substr(cut);
+      if (got > 0 && got < n && shortPath.size() < MAX_PATH) return shortPath;
+    }
+  }
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
   if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
   return L"\\\\?\\" + path;
 }
