@@ -56,6 +56,21 @@ Rect Win32Desktop::WindowBounds() {
 
 void Win32Desktop::SetWindowBounds(int left, int top, int width, int height) {
   SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The paint that follows must not reach the display before the move.
+  if (IsWindowVisible(window_)) WaitForDisplay();
+}
+
+void Win32Desktop::WaitForDisplay() {
+  // Under Wine drawing reaches the X server on one connection and window
+  // moves on another, so either can overtake the other. Reading a pixel of
+  // the screen back is a round trip on the drawing's connection: what was
+  // drawn before it is on screen when it returns, and the server, serving
+  // its clients in turn, has taken a move sent before it ahead of drawing
+  // sent after it.
+  if (!drawingAndMovesApart_) return;
+  HDC screen = GetDC(nullptr);
+  GetPixel(screen, 0, 0);
+  ReleaseDC(nullptr, screen);
 }
 
 WindowState Win32Desktop::GetWindowState() { return state_; }
@@ -153,14 +168,7 @@ void Win32Desktop::HideStrip(const Rect& r, Color c) {
   ::FillRect(dc, &rc, brush);
   ReleaseDC(window_, dc);
   ShowDrawing();
-  if (drawingAndMovesApart_) {
-    // Under Wine the drawing reaches the X server on another connection
-    // than the window's moves; reading a pixel of the screen back returns
-    // only once the drawing is there, so the move cannot overtake it.
-    HDC screen = GetDC(nullptr);
-    GetPixel(screen, 0, 0);
-    ReleaseDC(nullptr, screen);
-  }
+  WaitForDisplay();  // the move that follows must not overtake it
 }
 
 void Win32Desktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {

@@ -80,6 +80,9 @@ class Win32Desktop : public Desktop, public Application {
  private:
   // Makes what was drawn reach the screen now.
   void ShowDrawing();
+  // Returns once what was drawn is on the display and a move made before is
+  // ahead of what is drawn next.
+  void WaitForDisplay();
 
   HINSTANCE instance_;
   // Drawing and window moves travel to the display separately (Wine on X).
