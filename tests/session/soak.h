@@ -1,0 +1,25 @@
+#pragma once
+// Runs a session step by step, checking the invariants after each.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "invariants.h"
+#include "session.h"
+
+namespace mirlo::session {
+
+struct SoakResult {
+  bool ok = true;
+  int64_t steps = 0;   // steps run, the failing one included
+  std::string report;  // seed, step, what broke, the last actions and the start
+};
+
+// `beforeStep` runs ahead of each step with its number (a watchdog's hook).
+// `tolerated` names the known faults to let pass.
+SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options = {},
+                      const KnownFaults& tolerated = {},
+                      const std::function<void(int64_t)>& beforeStep = nullptr);
+
+}  // namespace mirlo::session
