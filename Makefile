@@ -11,7 +11,14 @@ DIST_DIR   := build/dist
 DIST_ZIP   := $(DIST_DIR)/MirloViewer-$(VERSION)-win64.zip
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build native win dist test test-native test-dist test-e2e run clean
+.PHONY: all deps build native win dist test test-native test-dist test-e2e run soak clean
+
+# A long random session: make soak SEED=7 STEPS=200000 (SEEDS=10 runs seeds
+# SEED .. SEED+9). The first broken invariant stops it with the seed, the step
+# and the actions before it.
+SEED  ?= 1
+STEPS ?= 100000
+SEEDS ?= 1
 
 all: build
 
@@ -42,6 +49,9 @@ test-dist: dist
 
 test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh
+
+soak: native
+	$(NATIVE_DIR)/tests/session/soak --seed $(SEED) --steps $(STEPS) --seeds $(SEEDS)
 
 run: build
 	@scripts/run-viewer.sh $(EXE) $(STRIPREAD)

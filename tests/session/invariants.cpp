@@ -165,6 +165,10 @@ bool InvariantChecker::TinyWorkArea(Session& s) const {
   return work.Width() < 326 || work.Height() < (st.Aspect == 0 ? 246 : 186);
 }
 
+bool InvariantChecker::Cramped(Session& s) const {
+  return tolerated_.dragOnCrampedWorkArea && (loose_ || TinyWorkArea(s));
+}
+
 void InvariantChecker::Fail(const std::string& what) {
   failures_ += (failures_.empty() ? "" : "\n") + what;
 }
@@ -254,7 +258,11 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
     if (d.windowAfter != d.windowBefore) {
       const Rect work = WorkOf(m, d.monitor);
       const bool fitted = d.windowBefore.Width() <= work.Width() && d.windowBefore.Height() <= work.Height();
-      loose_ = d.kind == Delivery::Kind::Move && !fitted;
+      if (d.kind != Delivery::Kind::Move) {
+        loose_ = false;  // laid out again
+      } else if (!fitted) {
+        loose_ = true;
+      }
     }
     switch (d.kind) {
       case Delivery::Kind::Press:
@@ -407,7 +415,7 @@ void InvariantChecker::CheckPicture(Session& s) {
     if (!stripread::FindStrips(canvas).empty()) Fail("a strip on the window of an empty region");
     return;
   }
-  if (r.w < 152 && tolerated_.dragBelowSmallestOnTinyWorkArea && TinyWorkArea(s)) return;
+  if (r.w < 152 && Cramped(s)) return;
   // On the window the strip stands at the region's corner; the device's
   // scan of the whole picture follows below.
   stripread::Strip atCorner;
@@ -465,7 +473,7 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   const Rect b = BoundsOf(m, st.MonitorIndex), work = WorkOf(m, st.MonitorIndex);
   const int32_t w = win.Width() - 6, h = win.Height() - 6;
   const int32_t largest = LargestWidth(b.Width(), b.Height());
-  const bool known = tolerated_.dragBelowSmallestOnTinyWorkArea && TinyWorkArea(s) && w < 320;
+  const bool known = w < 320 && Cramped(s);
   if ((w < 320 && !known) || w > largest) Fail("region width " + std::to_string(w) + " outside 320.." + std::to_string(largest) + where);
   const int32_t fh = RegionHeight(w, st.Aspect);
   if (h != fh && h != fh + 1) Fail("region height " + std::to_string(h) + " does not follow width " + std::to_string(w) + where);
@@ -477,7 +485,7 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   // Inside the work area on each axis where the window fits; flush with the
   // right or bottom edge where it does not (drags may leave it elsewhere).
   auto axis = [&](const char* name, int32_t lo, int32_t hi, int32_t wlo, int32_t whi) {
-    if (loose_) return;
+    if (loose_ && tolerated_.dragOnCrampedWorkArea) return;  // the drag rules keep it partly inside
     if (hi - lo <= whi - wlo) {
       if (lo < wlo || hi > whi) Fail(std::string("outside the work area ") + Str(work) + " " + name + where);
     } else if (!dragged && hi != whi) {

@@ -23,11 +23,13 @@ std::string DescribeDeliveries(const StepRecord& r);
 // Faults found before and not yet mended; a checker can be told to let them
 // pass so that a long run goes on to find others.
 struct KnownFaults {
-  // On a work area narrower than the smallest window or lower than its
-  // smallest height, a drag cut at the work area's edge leads the other
-  // dimension back below the smallest size: the region can end narrower
-  // than 320, even too narrow for the strip.
-  bool dragBelowSmallestOnTinyWorkArea = false;
+  // A drag on a work area smaller than the window: the drag keeps the edges
+  // it does not move where they were (outside the work area) and cuts the
+  // moving ones at the work area, after the smallest size was applied. The
+  // window can end outside the work area though it fits, and the region
+  // narrower than 320, even too narrow for the strip (on a work area
+  // narrower or lower than the smallest window, from any window).
+  bool dragOnCrampedWorkArea = false;
 };
 
 class InvariantChecker {
@@ -48,13 +50,15 @@ class InvariantChecker {
 
   // The viewer's monitor has a work area too small for the smallest window.
   bool TinyWorkArea(Session& s) const;
+  // A known fault may have left the window where the rules alone would not.
+  bool Cramped(Session& s) const;
 
   KnownFaults tolerated_;
   stripread::Image canvas_, picture_;  // kept from step to step
   std::string failures_;
   bool quitStarted_ = false;  // the strip's lead letter is S from here on
   bool armed_ = false;        // a drag is under way, by the rules
-  // The window was last placed by a drag that began on a window larger than
+  // Since the window was last laid out, a drag began on a window larger than
   // the work area: the drag rules keep only the moving edges inside it.
   bool loose_ = false;
   Rect dragStart_;

@@ -13,7 +13,7 @@ TEST_P(FixedSeedTest, KeepsEveryInvariant) {
   SessionOptions quick;
   quick.smallDesks = true;
   KnownFaults known;
-  known.dragBelowSmallestOnTinyWorkArea = true;
+  known.dragOnCrampedWorkArea = true;
   const SoakResult r = RunSession(GetParam(), 400, quick, known);
   EXPECT_TRUE(r.ok) << r.report;
   EXPECT_EQ(r.steps, 400);

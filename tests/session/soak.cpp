@@ -7,7 +7,7 @@ namespace mirlo::session {
 
 SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options,
                       const KnownFaults& tolerated,
-                      const std::function<void(int64_t)>& beforeStep) {
+                      const std::function<void(int64_t)>& beforeStep, std::FILE* trace) {
   SoakResult result;
   Session session(seed, options);
   InvariantChecker checker(tolerated);
@@ -15,6 +15,10 @@ SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options,
     if (beforeStep) beforeStep(i);
     const StepRecord r = session.Step();
     result.steps = i;
+    if (trace != nullptr) {
+      std::fprintf(trace, "step %lld: %s\n%s%s\n", static_cast<long long>(i), session.History().back().c_str(),
+                   DescribeDeliveries(r).c_str(), DescribeViewer(session).c_str());
+    }
     const std::string failure = checker.Check(session, r);
     if (failure.empty()) continue;
     result.ok = false;

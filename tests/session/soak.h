@@ -2,6 +2,7 @@
 // Runs a session step by step, checking the invariants after each.
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -18,8 +19,10 @@ struct SoakResult {
 
 // `beforeStep` runs ahead of each step with its number (a watchdog's hook).
 // `tolerated` names the known faults to let pass.
+// With `trace`, every step is printed to it as it runs.
 SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options = {},
                       const KnownFaults& tolerated = {},
-                      const std::function<void(int64_t)>& beforeStep = nullptr);
+                      const std::function<void(int64_t)>& beforeStep = nullptr,
+                      std::FILE* trace = nullptr);
 
 }  // namespace mirlo::session
