@@ -17,6 +17,11 @@ namespace mirlo::session {
 // The viewer's window and state in one line, for reports.
 std::string DescribeViewer(Session& s);
 
+// The region a paint makes: where it lies on the window and on its monitor.
+struct Region {
+  int32_t cx, cy, x0, y0, w, h;
+};
+
 // What reached the viewer in the step, one event a line, for reports.
 std::string DescribeDeliveries(const StepRecord& r);
 
@@ -30,6 +35,12 @@ struct KnownFaults {
   // narrower than 320, even too narrow for the strip (on a work area
   // narrower or lower than the smallest window, from any window).
   bool dragOnCrampedWorkArea = false;
+  // A preset applied while the display mode is negative (a damaged stored
+  // value): the width step changes the aspect outside the windowed mode, so
+  // nothing lays the viewer out on a usable monitor, and a preset with a
+  // full-screen mode shows it on the preset's monitor even when that is not
+  // usable or not in the table.
+  bool presetFromNegativeModeKeepsItsMonitor = false;
 };
 
 class InvariantChecker {
@@ -44,6 +55,7 @@ class InvariantChecker {
   void CheckDeliveries(Session& s, const StepRecord& r);
   void CheckEnding(Session& s, const StepRecord& r);
   void CheckPicture(Session& s);
+  void ReadPictures(Session& s, const Region& r, const RegionRecord& want, char lead);
   void CheckPlacement(Session& s, const StepRecord& r);
   void CheckMenu(Session& s);
   void Fail(const std::string& what);
@@ -55,6 +67,11 @@ class InvariantChecker {
 
   KnownFaults tolerated_;
   stripread::Image canvas_, picture_;  // kept from step to step
+  // The picture last found right: unchanged without a paint or a move.
+  int checkedPaints_ = -1;
+  Rect checkedWindow_;
+  int32_t checkedMonitor_ = 0;
+  bool checkedLead_ = false;
   std::string failures_;
   bool quitStarted_ = false;  // the strip's lead letter is S from here on
   bool armed_ = false;        // a drag is under way, by the rules

@@ -95,6 +95,7 @@ Delivery Session::Begin(Delivery::Kind kind) {
   d.kind = kind;
   d.windowBefore = program_->desk.WindowBounds();
   d.captureBefore = program_->desk.HasCapture();
+  d.modeBefore = program_->form.State().DisplayMode;
   d.aspect = program_->form.State().Aspect;
   d.monitor = program_->form.State().MonitorIndex;
   return d;

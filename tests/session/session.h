@@ -58,7 +58,8 @@ struct Delivery {
   bool captureBefore = false;   // Press: the viewer held the capture already
   Rect windowBefore, windowAfter;
   int32_t mode = 0;             // DisplayMode after the event
-  int32_t aspect = 0;           // Aspect and MonitorIndex before it
+  int32_t modeBefore = 0;       // DisplayMode, Aspect and MonitorIndex before it
+  int32_t aspect = 0;
   int32_t monitor = 0;
   MenuItem item = MenuItem::None;
 };

@@ -15,6 +15,7 @@ TEST_P(FixedSeedTest, KeepsEveryInvariant) {
   quick.smallDesks = true;
   KnownFaults known;
   known.dragOnCrampedWorkArea = true;
+  known.presetFromNegativeModeKeepsItsMonitor = true;
   const SoakResult r = RunSession(GetParam(), 400, quick, known);
   EXPECT_TRUE(r.ok) << r.report;
   EXPECT_EQ(r.steps, 400);
@@ -81,10 +82,33 @@ TEST(SessionFaultTest, DISABLED_DragFromAWindowLargerThanTheWorkAreaKeepsTheSmal
   EXPECT_EQ(StripsOnMonitor(v.desk, 0, Rect{0, 0, 800, 600}).size(), 1u);
 }
 
-// The sessions that found the two faults above (seed 3 the first of them
-// too), replayed without letting the fault pass.
-TEST(SessionFaultTest, DISABLED_CrampedWorkAreaSessionsKeepEveryInvariant) {
-  for (const auto& [seed, steps] : {std::pair<uint64_t, int64_t>{2, 22}, {102, 31}, {3, 539}}) {
+// Seed 213, step 476: the stored mode was -1 (a damaged settings file) on a
+// desk of an unusable 1366 x 768 monitor 0, an unusable 800 x 601 monitor 1
+// and a usable 640 x 480 monitor 2; preset 1 held mode 100 and monitor 0.
+// Applying the preset: leaving full screen does nothing for a negative mode,
+// the preset's monitor 0 is taken, and setting the width changes the aspect
+// outside the windowed mode (mode 2, no bounds update), so monitor 0 is
+// never replaced; the preset's mode 100 then shows the viewer maximised on
+// the unusable monitor 0. The same preset from a windowed viewer lands on
+// monitor 2. What should happen: the viewer never moves to an unusable
+// monitor while a usable one exists; it should come to monitor 2 here.
+TEST(SessionFaultTest, DISABLED_PresetAppliedFromANegativeModeNeverLandsOnAnUnusableMonitor) {
+  SimViewer v({MakeMonitor(0, 0, 1366, 768), MakeMonitor(1366, 0, 640, 480)});
+  v.desk.SetProfileFileText("C:\\Tools\\MirloViewer\\veltmirl.ini",
+                            "[SaveParameter]\r\nCurrent=1\r\nFull=-1\r\nScrIdx=1\r\n"
+                            "[Pre1Parameter]\r\nFull=1\r\nWidth=320\r\nScrIdx=0\r\n");
+  v.form.Create();
+  ASSERT_EQ(v.state().MonitorIndex, 1);
+  v.desk.ChooseMenu(Id(MenuItem::N8));
+  EXPECT_EQ(v.state().MonitorIndex, 1);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1366, 0, 2006, 480}));
+  EXPECT_EQ(StripsOnMonitor(v.desk, 1, Rect{1366, 0, 2006, 480}).size(), 1u);
+}
+
+// The sessions that found the faults above (seed 3 the first of them too),
+// replayed without letting the faults pass.
+TEST(SessionFaultTest, DISABLED_SessionsThatFoundFaultsKeepEveryInvariant) {
+  for (const auto& [seed, steps] : {std::pair<uint64_t, int64_t>{2, 22}, {102, 31}, {3, 539}, {213, 476}}) {
     const SoakResult r = RunSession(seed, steps);
     EXPECT_TRUE(r.ok) << r.report;
   }
