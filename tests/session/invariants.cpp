@@ -1,6 +1,8 @@
 #include "invariants.h"
 
 #include "desk_gen.h"
+#include "dialogs/information_form.h"
+#include "settings/pref_form.h"
 #include "drag_rules.h"
 #include "stripread/stripread.h"
 
@@ -180,6 +182,7 @@ std::string InvariantChecker::Check(Session& s, const StepRecord& r) {
   } else {
     CheckDeliveries(s, r);
     CheckEnding(s, r);
+    CheckBoxesAndDialog(s, r);
   }
   if (!s.Desk().IsVisible()) {
     Fail("the viewer is not shown");
@@ -377,6 +380,61 @@ void InvariantChecker::CheckEnding(Session& s, const StepRecord& r) {
     record("Pre1Parameter", st.Presets[0]);
     record("Pre2Parameter", st.Presets[1]);
     record("Pre3Parameter", st.Presets[2]);
+  }
+}
+
+void InvariantChecker::CheckBoxesAndDialog(Session& s, const StepRecord& r) {
+  SimDesktop& desk = s.Desk();
+  const ViewerState& st = s.Form().State();
+  for (const Delivery& d : r.deliveries) {
+    const bool informs = d.kind == Delivery::Kind::Menu &&
+                         (d.item == MenuItem::N12 || d.item == MenuItem::VersionInfo ||
+                          d.item == MenuItem::HtmlHelp || d.item == MenuItem::N1);
+    const bool ignoredNotice = d.kind == Delivery::Kind::SettingChange && r.action.code != 47;
+    if ((informs || ignoredNotice) && (d.windowAfter != d.windowBefore || d.mode != d.modeBefore)) {
+      Fail("an item or notice that changes nothing changed the window to " + Str(d.windowAfter));
+    }
+    if (d.kind != Delivery::Kind::Menu) continue;
+    if (d.item == MenuItem::HtmlHelp) {
+      const auto& help = desk.HelpRequests();
+      if (help.size() != r.helpBefore + 1 || help.back() != "C:\\Tools\\MirloViewer\\MirloViewerHelp.chm") {
+        Fail("help was not opened once from beside the program");
+      }
+    }
+    if (d.item == MenuItem::N12) {
+      // The box shows the numbers of the strip.
+      const RegionRecord& g = st.RegionRect;
+      const std::string size = std::to_string(g.width) + "×" + std::to_string(g.height);
+      const std::string at = "(" + std::to_string(g.x0) + "," + std::to_string(g.y0) + ")-(" +
+                             std::to_string(g.x1) + "," + std::to_string(g.y1) + ")";
+      if (desk.Forms().size() != r.formsBefore + 1 ||
+          desk.Forms().back().controls.at(TInformationForm::LabelSize).text != size ||
+          desk.Forms().back().controls.at(TInformationForm::LabelPosition).text != at) {
+        Fail("the display-information box does not show the strip's numbers " + Str(g));
+      }
+    }
+    if (d.item == MenuItem::N1) {
+      // Every choice goes into the state as it is made.
+      int32_t size = r.startupSizeBefore;
+      bool remember = r.rememberBefore, onTop = r.alwaysOnTopBefore;
+      PresetRecord presets[3] = {r.presetsBefore[0], r.presetsBefore[1], r.presetsBefore[2]};
+      const Rect w = d.windowBefore;
+      for (int id : r.action.dialog.clicks) {
+        if (id >= TPrefForm::RadioButton1 && id < TPrefForm::RadioButton1 + 18) size = id - TPrefForm::RadioButton1;
+        if (id == TPrefForm::CheckBox1) remember = !remember;
+        if (id == TPrefForm::CheckBox2) onTop = !onTop;
+        if (id >= TPrefForm::Pre1SetButton && id <= TPrefForm::Pre3SetButton && d.modeBefore <= 0) {
+          presets[id - TPrefForm::Pre1SetButton] =
+              PresetRecord{w.left, w.top, w.Width() - 6, d.aspect, d.monitor, d.modeBefore};
+        }
+      }
+      if (st.StartupSize != size || st.RememberOnExit != remember || st.AlwaysOnTop != onTop) {
+        Fail("the settings dialog's choices are not in the state");
+      }
+      for (int i = 0; i < 3; ++i) {
+        if (!(st.Presets[i] == presets[i])) Fail("preset " + std::to_string(i + 1) + " is not what was captured");
+      }
+    }
   }
 }
 

@@ -54,6 +54,7 @@ class InvariantChecker {
   void CheckStart(Session& s);
   void CheckDeliveries(Session& s, const StepRecord& r);
   void CheckEnding(Session& s, const StepRecord& r);
+  void CheckBoxesAndDialog(Session& s, const StepRecord& r);
   void CheckPicture(Session& s);
   void ReadPictures(Session& s, const Region& r, const RegionRecord& want, char lead);
   void CheckPlacement(Session& s, const StepRecord& r);

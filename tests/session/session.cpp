@@ -232,6 +232,13 @@ StepRecord Session::Step() {
   r.boxesBefore = program_->desk.MessageBoxes().size();
   r.fileExistedBefore = program_->desk.ProfileFileExists(IniPath());
   r.fileBefore = program_->desk.ProfileFileText(IniPath());
+  r.formsBefore = program_->desk.Forms().size();
+  r.helpBefore = program_->desk.HelpRequests().size();
+  const ViewerState& st = program_->form.State();
+  r.startupSizeBefore = st.StartupSize;
+  r.rememberBefore = st.RememberOnExit;
+  r.alwaysOnTopBefore = st.AlwaysOnTop;
+  for (int i = 0; i < 3; ++i) r.presetsBefore[i] = st.Presets[i];
   if (!Running()) {
     const RestartPlan plan = script_.NextRestart();
     Restart(plan);

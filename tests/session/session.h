@@ -74,6 +74,10 @@ struct StepRecord {
   size_t boxesBefore = 0;
   bool fileExistedBefore = false;
   std::string fileBefore;
+  size_t formsBefore = 0, helpBefore = 0;
+  int32_t startupSizeBefore = 0;
+  bool rememberBefore = false, alwaysOnTopBefore = false;
+  PresetRecord presetsBefore[3];
 };
 
 class Session {
