@@ -16,9 +16,9 @@ TEST_P(FixedSeedTest, KeepsEveryInvariant) {
   KnownFaults known;
   known.dragOnCrampedWorkArea = true;
   known.presetFromNegativeModeKeepsItsMonitor = true;
-  const SoakResult r = RunSession(GetParam(), 400, quick, known);
+  const SoakResult r = RunSession(GetParam(), 350, quick, known);
   EXPECT_TRUE(r.ok) << r.report;
-  EXPECT_EQ(r.steps, 400);
+  EXPECT_EQ(r.steps, 350);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FixedSeedTest, ::testing::Values(1, 2, 3, 4, 5, 6));
