@@ -562,7 +562,7 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   const bool known = w < 320 && Cramped(s);
   if ((w < 320 && !known) || w > largest) Fail("region width " + std::to_string(w) + " outside 320.." + std::to_string(largest) + where);
   const int32_t fh = RegionHeight(w, st.Aspect);
-  if (h != fh && h != fh + 1) Fail("region height " + std::to_string(h) + " does not follow width " + std::to_string(w) + where);
+  if (h != fh && h != fh + 1 && !Cramped(s)) Fail("region height " + std::to_string(h) + " does not follow width " + std::to_string(w) + where);
 
   bool dragged = false;
   for (const Delivery& d : r.deliveries) {
