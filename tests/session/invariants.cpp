@@ -156,6 +156,23 @@ std::string DescribeDeliveries(const StepRecord& r) {
   return out;
 }
 
+void InvariantChecker::Count(Session& s, const StepRecord& r) {
+  if (r.started) {
+    ++coverage_.starts;
+    if (s.Refused()) ++coverage_.refusedStarts;
+    if (s.Refused()) return;
+  }
+  for (const Delivery& d : r.deliveries) {
+    if (d.kind == Delivery::Kind::Menu && d.item == MenuItem::N1) ++coverage_.dialogs;
+  }
+  if (s.Desk().QuitRequested() && !r.started) ++coverage_.quits;
+  if (s.Desk().MessageBoxes().size() > r.boxesBefore && !r.started) ++coverage_.refusedSaves;
+  const ViewerState& st = s.Form().State();
+  ++coverage_.modeSteps[st.DisplayMode >= 0 && st.DisplayMode <= 3 ? st.DisplayMode : 4];
+  if (st.RegionRect.width == 0 && st.RegionRect.height == 0) ++coverage_.emptyRegions;
+  if (loose_ || TinyWorkArea(s)) ++coverage_.crampedSteps;
+}
+
 bool InvariantChecker::TinyWorkArea(Session& s) const {
   const ViewerState& st = s.Form().State();
   const Rect work = WorkOf(s.Monitors(), st.MonitorIndex);
@@ -170,8 +187,33 @@ void InvariantChecker::Fail(const std::string& what) {
   failures_ += (failures_.empty() ? "" : "\n") + what;
 }
 
+Coverage& Coverage::operator+=(const Coverage& o) {
+  starts += o.starts;
+  refusedStarts += o.refusedStarts;
+  quits += o.quits;
+  refusedSaves += o.refusedSaves;
+  for (int i = 0; i < 5; ++i) dragSteps[i] += o.dragSteps[i];
+  for (int i = 0; i < 5; ++i) modeSteps[i] += o.modeSteps[i];
+  emptyRegions += o.emptyRegions;
+  crampedSteps += o.crampedSteps;
+  dialogs += o.dialogs;
+  return *this;
+}
+
+std::string Coverage::Describe() const {
+  auto n = [](long long v) { return std::to_string(v); };
+  return "starts " + n(starts) + " (refused " + n(refusedStarts) + "), quits " + n(quits) +
+         ", refused saves " + n(refusedSaves) + ", dialogs " + n(dialogs) + "; drag steps by zone: move " +
+         n(dragSteps[0]) + ", left " + n(dragSteps[1]) + ", right " + n(dragSteps[2]) + ", top " +
+         n(dragSteps[3]) + ", bottom " + n(dragSteps[4]) + "; steps by mode: 0 " + n(modeSteps[0]) +
+         ", 1 " + n(modeSteps[1]) + ", 2 " + n(modeSteps[2]) + ", 3 " + n(modeSteps[3]) + ", other " +
+         n(modeSteps[4]) + "; empty regions " + n(emptyRegions) + ", steps on a cramped work area " +
+         n(crampedSteps);
+}
+
 std::string InvariantChecker::Check(Session& s, const StepRecord& r) {
   failures_.clear();
+  Count(s, r);
   if (r.started) {
     quitStarted_ = false;
     armed_ = false;
@@ -292,6 +334,7 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
                                         WorkOf(m, d.monitor), d.aspect,
                                         LargestWidth(b.Width(), b.Height())});
           const Zone z = ZoneOf(dragPress_, dragStart_.Width(), dragStart_.Height());
+          ++coverage_.dragSteps[static_cast<int>(z)];
           if (&d == &r.deliveries.back() && desk.Cursor() != CursorOf(z)) {
             Fail("the cursor does not show the drag's zone");
           }

@@ -43,12 +43,23 @@ struct KnownFaults {
   bool presetFromNegativeModeKeepsItsMonitor = false;
 };
 
+// How often the checks met each case, so a run shows what it covered.
+struct Coverage {
+  long long starts = 0, refusedStarts = 0, quits = 0, refusedSaves = 0;
+  long long dragSteps[5] = {0, 0, 0, 0, 0};  // move, left, right, top, bottom
+  long long modeSteps[5] = {0, 0, 0, 0, 0};  // 0, 1, 2, 3, any other
+  long long emptyRegions = 0, crampedSteps = 0, dialogs = 0;
+  Coverage& operator+=(const Coverage& other);
+  std::string Describe() const;
+};
+
 class InvariantChecker {
  public:
   explicit InvariantChecker(KnownFaults tolerated = {}) : tolerated_(tolerated) {}
 
   // Empty when everything holds, else a readable account of what does not.
   std::string Check(Session& s, const StepRecord& r);
+  const Coverage& Covered() const { return coverage_; }
 
  private:
   void CheckStart(Session& s);
@@ -60,6 +71,7 @@ class InvariantChecker {
   void CheckPlacement(Session& s, const StepRecord& r);
   void CheckMenu(Session& s);
   void Fail(const std::string& what);
+  void Count(Session& s, const StepRecord& r);
 
   // The viewer's monitor has a work area too small for the smallest window.
   bool TinyWorkArea(Session& s) const;
@@ -67,6 +79,7 @@ class InvariantChecker {
   bool Cramped(Session& s) const;
 
   KnownFaults tolerated_;
+  Coverage coverage_;
   stripread::Image canvas_, picture_;  // kept from step to step
   // The picture last found right: unchanged without a paint or a move.
   int checkedPaints_ = -1;

@@ -20,6 +20,7 @@ SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options,
                    DescribeDeliveries(r).c_str(), DescribeViewer(session).c_str());
     }
     const std::string failure = checker.Check(session, r);
+    result.covered = checker.Covered();
     if (failure.empty()) continue;
     result.ok = false;
     result.report = "seed " + std::to_string(seed) + " step " + std::to_string(i) + ":\n" + failure +

@@ -15,6 +15,7 @@ struct SoakResult {
   bool ok = true;
   int64_t steps = 0;   // steps run, the failing one included
   std::string report;  // seed, step, what broke, the last actions and the start
+  Coverage covered;
 };
 
 // `beforeStep` runs ahead of each step with its number (a watchdog's hook).

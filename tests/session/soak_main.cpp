@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
   tolerated.presetFromNegativeModeKeepsItsMonitor = !strict;
   std::signal(SIGALRM, OnHang);
   long long total = 0;
+  mirlo::session::Coverage covered;
   for (long long k = 0; k < seeds; ++k) {
     const uint64_t s = seed + static_cast<uint64_t>(k);
     gSeed = static_cast<std::sig_atomic_t>(s);
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
     }, trace);
     alarm(0);
     total += r.steps;
+    covered += r.covered;
     if (!r.ok) {
       std::printf("FAILED %s\n", r.report.c_str());
       std::printf("%lld steps run\n", total);
@@ -80,5 +82,6 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("%lld sessions, %lld steps, no invariant broken\n", seeds, total);
+  std::printf("covered: %s\n", covered.Describe().c_str());
   return 0;
 }
