@@ -13,6 +13,8 @@ class FixedSeedTest : public ::testing::TestWithParam<uint64_t> {};
 TEST_P(FixedSeedTest, KeepsEveryInvariant) {
   SessionOptions quick;
   quick.smallDesks = true;
+  // Faults found and not yet mended (the disabled tests below) pass here;
+  // drop each line once its test is enabled.
   KnownFaults known;
   known.dragOnCrampedWorkArea = true;
   known.presetFromNegativeModeKeepsItsMonitor = true;
