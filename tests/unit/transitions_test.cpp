@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "dialogs/information_form.h"
 #include "settings/pref_form.h"
 #include "sim_viewer.h"
 
@@ -202,6 +203,9 @@ TEST(TransitionsTest, OddStoredModeReachesEveryCommand) {
       {7, MenuItem::None, 7, kSmall, wholeSmall},
       {7, MenuItem::N4, 7, kSmall, wholeSmall},
       {7, MenuItem::N5, 7, kSmall, wholeSmall},
+      {7, MenuItem::N6, 7, kSmall, wholeSmall},
+      {7, MenuItem::N12, 7, kSmall, wholeSmall},
+      {7, MenuItem::Quit, 7, kSmall, wholeSmall},
       {7, MenuItem::N7, 7, kSmall, wholeSmall},
       {7, MenuItem::N14, 2, kSmall, wholeSmall},
       {7, MenuItem::N15, 3, kSmall, {0, 799, 75, 524, 800, 450}},
@@ -210,6 +214,7 @@ TEST(TransitionsTest, OddStoredModeReachesEveryCommand) {
       {7, MenuItem::N3201, 0, At(50, 60, 326, 246), {53, 372, 63, 302, 320, 240}},
       {7, MenuItem::N2, 0, At(50, 60, 646, 486), {53, 692, 63, 542, 640, 480}},
       {7, MenuItem::N8, 0, At(900, 100, 326, 186), {103, 422, 103, 282, 320, 180}},
+      {7, MenuItem::N10, 0, At(0, 0, 326, 246), {3, 322, 3, 242, 320, 240}},  // preset 3 as by default
       {INT32_MAX, MenuItem::None, INT32_MAX, kSmall, wholeSmall},
       {INT32_MAX, MenuItem::N2, 0, At(50, 60, 646, 486), {53, 692, 63, 542, 640, 480}},
       // Below 0: not a full-screen mode for leaving or entering one, but
@@ -236,6 +241,13 @@ TEST(TransitionsTest, OddStoredModeReachesEveryCommand) {
     EXPECT_EQ(v.desk.GetWindowState(), c.mode == 0 ? WindowState::Normal : WindowState::Maximized);
     const int monitor = c.window.left >= 800 ? 1 : 0;
     ExpectStripOn(v, monitor, monitor == 0 ? kSmall : kMiddle, c.region);
+    EXPECT_EQ(OnlyStrip(v.desk, monitor, monitor == 0 ? kSmall : kMiddle).lead,
+              c.command == MenuItem::Quit ? 'S' : 'A');
+    if (c.command == MenuItem::N12) {
+      const SimForm& box = v.desk.Forms().back();
+      EXPECT_EQ(box.controls.at(TInformationForm::LabelSize).text, "800×600");
+      EXPECT_EQ(box.controls.at(TInformationForm::LabelPosition).text, "(0,0)-(799,599)");
+    }
   }
 }
 
