@@ -14,7 +14,14 @@ JOBS       := $(shell nproc 2>/dev/null || echo 2)
 # Seconds each fuzz target runs under `make fuzz`; `make test` gives each a few.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run clean
+.PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run soak clean
+
+# A long random session: make soak SEED=7 STEPS=200000 (SEEDS=10 runs seeds
+# SEED .. SEED+9). The first broken invariant stops it with the seed, the step
+# and the actions before it.
+SEED  ?= 1
+STEPS ?= 100000
+SEEDS ?= 1
 
 all: build
 
@@ -57,6 +64,9 @@ test-fuzz:
 
 test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh
+
+soak: native
+	$(NATIVE_DIR)/tests/session/soak --seed $(SEED) --steps $(STEPS) --seeds $(SEEDS)
 
 run: build
 	@scripts/run-viewer.sh $(EXE) $(STRIPREAD)

@@ -102,11 +102,12 @@ void SimDesktop::ResizeCanvas(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == canvasWidth_ && height == canvasHeight_) return;
+  // What was drawn stays where the window still covers it.
   std::vector<Color> next(size_t(width) * size_t(height), kButtonFace);
-  const int keepW = std::min(width, canvasWidth_);
-  for (int y = 0; y < std::min(height, canvasHeight_); ++y) {
-    const auto row = canvas_.begin() + ptrdiff_t(y) * canvasWidth_;
-    std::copy(row, row + keepW, next.begin() + ptrdiff_t(y) * width);
+  const int keep = std::min(width, canvasWidth_);
+  for (int y = 0; y < std::min(height, canvasHeight_) && keep > 0; ++y) {
+    const Color* from = canvas_.data() + size_t(y) * canvasWidth_;
+    std::copy(from, from + keep, next.data() + size_t(y) * width);
   }
   canvas_.swap(next);
   canvasWidth_ = width;
@@ -179,18 +180,25 @@ void SimDesktop::DrawLine(Point from, Point to, Color c) {
 }
 
 std::vector<Color> SimDesktop::MonitorPicture(int index) const {
-  const Rect b = monitors_.at(index).bounds;
-  std::vector<Color> picture(size_t(b.Width()) * size_t(b.Height()), 0x3A6EA5);
-  if (!visible_) return picture;
-  for (int y = 0; y < canvasHeight_; ++y) {
-    for (int x = 0; x < canvasWidth_; ++x) {
-      const int64_t px = int64_t(window_.left) + x - b.left;
-      const int64_t py = int64_t(window_.top) + y - b.top;
-      if (px < 0 || py < 0 || px >= b.Width() || py >= b.Height()) continue;
-      picture[size_t(py) * b.Width() + px] = canvas_[size_t(y) * canvasWidth_ + x];
-    }
-  }
+  std::vector<Color> picture;
+  MonitorPictureInto(index, picture);
   return picture;
+}
+
+void SimDesktop::MonitorPictureInto(int index, std::vector<Color>& picture) const {
+  const Rect b = monitors_.at(index).bounds;
+  picture.assign(size_t(b.Width()) * size_t(b.Height()), 0x3A6EA5);
+  if (!visible_) return;
+  // The part of the window on this monitor, row by row (in 64 bits: the
+  // window may stand anywhere).
+  const int64_t wl = window_.left, wt = window_.top;
+  const int64_t x0 = std::max<int64_t>(0, b.left - wl), x1 = std::min<int64_t>(canvasWidth_, b.right - wl);
+  const int64_t y0 = std::max<int64_t>(0, b.top - wt), y1 = std::min<int64_t>(canvasHeight_, b.bottom - wt);
+  for (int64_t y = y0; y < y1 && x0 < x1; ++y) {
+    const Color* from = &canvas_[size_t(y) * canvasWidth_ + size_t(x0)];
+    Color* to = &picture[size_t(wt + y - b.top) * b.Width() + size_t(wl + x0 - b.left)];
+    std::copy(from, from + (x1 - x0), to);
+  }
 }
 
 void SimDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
@@ -219,7 +227,13 @@ bool SimDesktop::SetCapture() {
   return held;
 }
 
-void SimDesktop::ReleaseCapture() { captured_ = false; }
+void SimDesktop::ReleaseCapture() {
+  // The window that gives the capture back is told it lost it, as the window
+  // system tells it, before the call returns.
+  const bool held = captured_;
+  captured_ = false;
+  if (held && events_ != nullptr) events_->OnCaptureLost();
+}
 Point SimDesktop::CursorPos() { return cursorPos_; }
 
 void SimDesktop::SetCursorShape(CursorShape shape) { cursor_ = shape; }
@@ -362,9 +376,62 @@ void SimDesktop::PressLeft(int x, int y) {
 
 void SimDesktop::PressRight(int x, int y) { events_->OnMouseDown(MouseButton::Right, x, y); }
 
-void SimDesktop::MoveMouseTo(Point screen) {
-  cursorPos_ = screen;
-  events_->OnMouseMove(screen.x - window_.left, screen.y - window_.top);
+void SimDesktop::PressMiddle(int x, int y) { events_->OnMouseDown(MouseButton::Middle, x, y); }
+
+namespace {
+
+// The point of the rectangle (right and bottom exclusive) nearest to p.
+Point NearestIn(const Rect& r, Point p) {
+  return Point{std::clamp(p.x, r.left, std::max(r.left, r.right - 1)),
+               std::clamp(p.y, r.top, std::max(r.top, r.bottom - 1))};
+}
+
+int64_t DistanceSquared(Point a, Point b) {
+  const int64_t dx = int64_t(a.x) - b.x, dy = int64_t(a.y) - b.y;
+  return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+bool SimDesktop::PointerOverViewer() const {
+  return visible_ && cursorPos_.x >= window_.left && cursorPos_.x < window_.right &&
+         cursorPos_.y >= window_.top && cursorPos_.y < window_.bottom;
+}
+
+bool SimDesktop::MoveMouseTo(Point screen) {
+  // The pointer never leaves the monitors: a point beside them ends on the
+  // nearest monitor's edge.
+  Point best = screen;
+  int64_t bestDistance = -1;
+  for (const SimMonitor& m : monitors_) {
+    const Point p = NearestIn(m.bounds, screen);
+    const int64_t d = DistanceSquared(p, screen);
+    if (bestDistance < 0 || d < bestDistance) {
+      best = p;
+      bestDistance = d;
+    }
+  }
+  cursorPos_ = best;
+  if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
+  events_->OnMouseMove(cursorPos_.x - window_.left, cursorPos_.y - window_.top);
+  return true;
+}
+
+bool SimDesktop::PressAtPointer(MouseButton button) {
+  if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
+  const int x = cursorPos_.x - window_.left, y = cursorPos_.y - window_.top;
+  if (button == MouseButton::Left) {
+    PressLeft(x, y);
+  } else {
+    events_->OnMouseDown(button, x, y);
+  }
+  return true;
+}
+
+bool SimDesktop::ReleaseAtPointer(MouseButton button) {
+  if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
+  Release(button);
+  return true;
 }
 
 void SimDesktop::Release(MouseButton button) {

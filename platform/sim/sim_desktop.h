@@ -110,8 +110,20 @@ class SimDesktop : public Desktop, public Application {
   // What a user or the window system does to the viewer.
   void PressLeft(int x, int y);  // captures first, as the window layer does
   void PressRight(int x, int y);
-  void MoveMouseTo(Point screen);
+  void PressMiddle(int x, int y);
+  // The pointer goes to a screen point, kept on the monitors as the window
+  // system keeps it. The viewer hears of it while it holds the capture or
+  // the pointer is over it; true when it did.
+  bool MoveMouseTo(Point screen);
   void Release(MouseButton button);
+  // A press of any button at the pointer, reported to the viewer as the
+  // window system routes it: while the viewer holds the capture, or when the
+  // pointer is over it. False when the press went elsewhere.
+  bool PressAtPointer(MouseButton button);
+  // A release at the pointer, routed the same way.
+  bool ReleaseAtPointer(MouseButton button);
+  // Whether the pointer is over the shown viewer window.
+  bool PointerOverViewer() const;
   void DoubleClickLeft(int x, int y);
   // Another window takes the mouse capture during a drag.
   void LoseCapture();
@@ -138,6 +150,8 @@ class SimDesktop : public Desktop, public Application {
   // The picture a device on monitor `index` would see: the desktop colour with
   // the viewer window drawn where it stands.
   std::vector<Color> MonitorPicture(int index) const;
+  // The same into a buffer the caller keeps, for checks after every step.
+  void MonitorPictureInto(int index, std::vector<Color>& picture) const;
   bool IsTopmost() const { return topmost_; }
   bool IsUndecorated() const { return undecorated_; }
   bool IsVisible() const { return visible_; }
