@@ -20,7 +20,10 @@ void TForm1::EnterDisplayMode(int32_t mode) {
 }
 
 void TForm1::LeaveFullScreen() {
-  if (state_.DisplayMode > 0) {
+  // Any mode but the windowed one is left, also a negative one from a
+  // hand-edited file, which shows the window maximised as full screen does;
+  // otherwise a preset or a width would be laid out outside the windowed mode.
+  if (state_.DisplayMode != kWindowed) {
     // The aspect is not restored: the viewer comes back with the one it has now.
     state_.WindowLeft = state_.LastWindowed.left;
     state_.WindowTop = state_.LastWindowed.top;

@@ -126,6 +126,29 @@ void ResizeByHeight(Rect& n, const DragStep& s, Aspect a, bool topEdge) {
   }
 }
 
+// On a work area smaller than the smallest window, or from a window larger
+// than its work area, the rules above can cut an edge past the other: the
+// window then keeps the smallest size and, like a laid-out window, stays
+// inside the work area, flush with its bottom and right edges when larger.
+// Elsewhere this changes nothing.
+void KeepSmallestSizeInWorkArea(Rect& n, const DragStep& s, Aspect a) {
+  const int32_t F2 = 2 * s.frameWidth;
+  const int32_t minW = kMinRegionWidth + F2;
+  const int32_t minH = kMinRegionWidth * a.h / a.w + F2;
+  if (n.Width() < minW || n.Height() < minH) {
+    n.right = n.left + minW;
+    n.bottom = n.top + minH;
+  }
+  const int32_t width = n.Width(), height = n.Height();
+  const Rect& work = s.work;
+  if (n.top < work.top) n.top = work.top;
+  if (n.left < work.left) n.left = work.left;
+  if (n.top + height > work.bottom) n.top = work.bottom - height;
+  if (n.left + width > work.right) n.left = work.right - width;
+  n.right = n.left + width;
+  n.bottom = n.top + height;
+}
+
 }  // namespace
 
 Rect DragTo(const DragStep& s) {
@@ -137,6 +160,7 @@ Rect DragTo(const DragStep& s) {
   if (zone.right) ResizeByWidth(n, s, a, false);
   if (zone.top) ResizeByHeight(n, s, a, true);
   if (zone.bottom) ResizeByHeight(n, s, a, false);
+  KeepSmallestSizeInWorkArea(n, s, a);
   return n;
 }
 

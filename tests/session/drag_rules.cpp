@@ -105,7 +105,18 @@ Rect ExpectedDrag(const DragInput& in) {
       if (nR > wR) { nR = wR; nB = nT + heightFor(nR - nL); }
     }
   }
-  return rect(nL, nT, nR, nB);
+  // Never below the smallest window; inside the work area where it fits,
+  // else flush with its bottom and right edges.
+  if (nR - nL < 326 || nB - nT < minH) {
+    nR = nL + 326;
+    nB = nT + minH;
+  }
+  const int64_t w = nR - nL, h = nB - nT;
+  if (nT < wT) nT = wT;
+  if (nL < wL) nL = wL;
+  if (nT + h > wB) nT = wB - h;
+  if (nL + w > wR) nL = wR - w;
+  return rect(nL, nT, nL + w, nT + h);
 }
 
 }  // namespace mirlo::session

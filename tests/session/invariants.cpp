@@ -179,10 +179,6 @@ bool InvariantChecker::TinyWorkArea(Session& s) const {
   return work.Width() < 326 || work.Height() < (st.Aspect == 0 ? 246 : 186);
 }
 
-bool InvariantChecker::Cramped(Session& s) const {
-  return tolerated_.dragOnCrampedWorkArea && (loose_ || TinyWorkArea(s));
-}
-
 void InvariantChecker::Fail(const std::string& what) {
   failures_ += (failures_.empty() ? "" : "\n") + what;
 }
@@ -353,13 +349,6 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
         break;
     }
   }
-  bool presetFromNegativeMode = false;
-  for (const Delivery& d : r.deliveries) {
-    presetFromNegativeMode = presetFromNegativeMode ||
-        (d.kind == Delivery::Kind::Menu && d.modeBefore < 0 &&
-         (d.item == MenuItem::N8 || d.item == MenuItem::N9 || d.item == MenuItem::N10));
-  }
-  if (presetFromNegativeMode && tolerated_.presetFromNegativeModeKeepsItsMonitor) return;
   if (st.MonitorIndex != r.monitorBefore && !Usable(m, st.MonitorIndex)) {
     Fail("moved from monitor " + std::to_string(r.monitorBefore) + " to unusable monitor " +
          std::to_string(st.MonitorIndex));
@@ -493,10 +482,7 @@ void InvariantChecker::CheckPicture(Session& s) {
   const char lead = quitStarted_ ? 'S' : 'A';
 
   const RegionRecord want{r.x0, r.x0 + r.w - 1, r.y0, r.y0 + r.h - 1, r.w, r.h};
-  // The known fault can shrink the window below the strip, and even to a
-  // negative width and height (no canvas at all).
-  const bool strip = !(r.w < 152 && Cramped(s));
-  if (strip && (desk.CanvasWidth() != win.Width() || desk.CanvasHeight() != win.Height())) {
+  if (desk.CanvasWidth() != win.Width() || desk.CanvasHeight() != win.Height()) {
     Fail("canvas " + std::to_string(desk.CanvasWidth()) + "x" + std::to_string(desk.CanvasHeight()) +
          " for a window " + Str(win));
     return;
@@ -511,7 +497,6 @@ void InvariantChecker::CheckPicture(Session& s) {
          " for " + Str(win));
   }
 
-  if (!strip) return;
   // Without a paint, a move or a change of monitor the pictures are the
   // ones already read.
   if (desk.PaintCount() == checkedPaints_ && win == checkedWindow_ &&
@@ -604,10 +589,9 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   const Rect b = BoundsOf(m, st.MonitorIndex), work = WorkOf(m, st.MonitorIndex);
   const int32_t w = win.Width() - 6, h = win.Height() - 6;
   const int32_t largest = LargestWidth(b.Width(), b.Height());
-  const bool known = w < 320 && Cramped(s);
-  if ((w < 320 && !known) || w > largest) Fail("region width " + std::to_string(w) + " outside 320.." + std::to_string(largest) + where);
+  if (w < 320 || w > largest) Fail("region width " + std::to_string(w) + " outside 320.." + std::to_string(largest) + where);
   const int32_t fh = RegionHeight(w, st.Aspect);
-  if (h != fh && h != fh + 1 && !Cramped(s)) Fail("region height " + std::to_string(h) + " does not follow width " + std::to_string(w) + where);
+  if (h != fh && h != fh + 1) Fail("region height " + std::to_string(h) + " does not follow width " + std::to_string(w) + where);
 
   bool dragged = false;
   for (const Delivery& d : r.deliveries) {
@@ -616,7 +600,6 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   // Inside the work area on each axis where the window fits; flush with the
   // right or bottom edge where it does not (drags may leave it elsewhere).
   auto axis = [&](const char* name, int32_t lo, int32_t hi, int32_t wlo, int32_t whi) {
-    if (loose_ && tolerated_.dragOnCrampedWorkArea) return;  // the drag rules keep it partly inside
     if (hi - lo <= whi - wlo) {
       if (lo < wlo || hi > whi) Fail(std::string("outside the work area ") + Str(work) + " " + name + where);
     } else if (!dragged && hi != whi) {

@@ -27,22 +27,6 @@ std::string DescribeDeliveries(const StepRecord& r);
 
 // Faults found before and not yet mended; a checker can be told to let them
 // pass so that a long run goes on to find others.
-struct KnownFaults {
-  // A drag on a work area smaller than the window: the drag keeps the edges
-  // it does not move where they were (outside the work area) and cuts the
-  // moving ones at the work area, after the smallest size was applied. The
-  // window can end outside the work area though it fits, and the region
-  // narrower than 320, even too narrow for the strip (on a work area
-  // narrower or lower than the smallest window, from any window).
-  bool dragOnCrampedWorkArea = false;
-  // A preset applied while the display mode is negative (a damaged stored
-  // value): the width step changes the aspect outside the windowed mode, so
-  // nothing lays the viewer out on a usable monitor, and a preset with a
-  // full-screen mode shows it on the preset's monitor even when that is not
-  // usable or not in the table.
-  bool presetFromNegativeModeKeepsItsMonitor = false;
-};
-
 // How often the checks met each case, so a run shows what it covered.
 struct Coverage {
   long long starts = 0, refusedStarts = 0, quits = 0, refusedSaves = 0;
@@ -55,8 +39,6 @@ struct Coverage {
 
 class InvariantChecker {
  public:
-  explicit InvariantChecker(KnownFaults tolerated = {}) : tolerated_(tolerated) {}
-
   // Empty when everything holds, else a readable account of what does not.
   std::string Check(Session& s, const StepRecord& r);
   const Coverage& Covered() const { return coverage_; }
@@ -75,10 +57,6 @@ class InvariantChecker {
 
   // The viewer's monitor has a work area too small for the smallest window.
   bool TinyWorkArea(Session& s) const;
-  // A known fault may have left the window where the rules alone would not.
-  bool Cramped(Session& s) const;
-
-  KnownFaults tolerated_;
   Coverage coverage_;
   stripread::Image canvas_, picture_;  // kept from step to step
   // The picture last found right: unchanged without a paint or a move.

@@ -6,11 +6,10 @@
 namespace mirlo::session {
 
 SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options,
-                      const KnownFaults& tolerated,
                       const std::function<void(int64_t)>& beforeStep, std::FILE* trace) {
   SoakResult result;
   Session session(seed, options);
-  InvariantChecker checker(tolerated);
+  InvariantChecker checker;
   for (int64_t i = 1; i <= steps; ++i) {
     if (beforeStep) beforeStep(i);
     const StepRecord r = session.Step();

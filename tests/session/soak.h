@@ -19,10 +19,8 @@ struct SoakResult {
 };
 
 // `beforeStep` runs ahead of each step with its number (a watchdog's hook).
-// `tolerated` names the known faults to let pass.
 // With `trace`, every step is printed to it as it runs.
 SoakResult RunSession(uint64_t seed, int64_t steps, SessionOptions options = {},
-                      const KnownFaults& tolerated = {},
                       const std::function<void(int64_t)>& beforeStep = nullptr,
                       std::FILE* trace = nullptr);
 

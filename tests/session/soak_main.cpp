@@ -1,4 +1,4 @@
-// Long random sessions: soak --seed N --steps N [--seeds K] [--strict] [--small] [--trace]
+// Long random sessions: soak --seed N --steps N [--seeds K] [--small] [--trace]
 // Runs sessions N .. N + K - 1 of the given length, prints the first failing
 // seed and step with what broke and the actions before it, and exits 1.
 
@@ -30,15 +30,9 @@ void OnHang(int) {
 int main(int argc, char** argv) {
   uint64_t seed = 1;
   long long steps = 10000, seeds = 1;
-  bool strict = false;
   std::FILE* trace = nullptr;
   mirlo::session::SessionOptions options;
   for (int i = 1; i < argc; i += 2) {
-    if (!std::strcmp(argv[i], "--strict")) {
-      strict = true;
-      --i;
-      continue;
-    }
     if (!std::strcmp(argv[i], "--trace")) {
       trace = stdout;
       --i;
@@ -54,21 +48,17 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--steps")) steps = std::strtoll(argv[i + 1], nullptr, 10);
     else if (!std::strcmp(argv[i], "--seeds")) seeds = std::strtoll(argv[i + 1], nullptr, 10);
     else {
-      std::fprintf(stderr, "usage: soak --seed N --steps N [--seeds K] [--strict] [--small] [--trace]\n");
+      std::fprintf(stderr, "usage: soak --seed N --steps N [--seeds K] [--small] [--trace]\n");
       return 2;
     }
   }
-  // Faults already reported and not yet mended; --strict stops at them too.
-  mirlo::session::KnownFaults tolerated;
-  tolerated.dragOnCrampedWorkArea = !strict;
-  tolerated.presetFromNegativeModeKeepsItsMonitor = !strict;
   std::signal(SIGALRM, OnHang);
   long long total = 0;
   mirlo::session::Coverage covered;
   for (long long k = 0; k < seeds; ++k) {
     const uint64_t s = seed + static_cast<uint64_t>(k);
     gSeed = static_cast<std::sig_atomic_t>(s);
-    const mirlo::session::SoakResult r = mirlo::session::RunSession(s, steps, options, tolerated, [](int64_t step) {
+    const mirlo::session::SoakResult r = mirlo::session::RunSession(s, steps, options, [](int64_t step) {
       gStep = static_cast<std::sig_atomic_t>(step);
       alarm(30);
     }, trace);

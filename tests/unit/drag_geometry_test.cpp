@@ -213,8 +213,10 @@ TEST(DragGeometryTest, WindowLargerThanItsWorkArea) {
       {"moved a little", huge, {300, 300}, {400, 400}, {-422, -348, 1024, 738}, 0, kWork1024, 800},
       {"moved far up and left", huge, {300, 300}, {-5000, -5000}, {-422, -348, 1024, 738}, 0,
        kWork1024, 800},
-      // Right band, upper half (300 < 543): held at 806 wide, 606 high, the bottom stays.
-      {"right edge", huge, {1440, 300}, {1430, 300}, {0, 480, 806, 1086}, 0, kWork1024, 800},
+      // Right band, upper half (300 < 543): held at 806 wide, 606 high, the
+      // bottom staying at 1086; it fits, so it is pulled up into the work
+      // area: top 738 - 606 = 132.
+      {"right edge", huge, {1440, 300}, {1430, 300}, {0, 132, 806, 738}, 0, kWork1024, 800},
   };
   ExpectDrags(cases);
 }
@@ -242,9 +244,10 @@ TEST(DragGeometryTest, SeveralBandsApplyLeftRightTopBottomEachOnTheLast) {
   // A 30 x 30 window pressed at (10, 10), upper half, moved 5 left.
   // Left: 95 is narrower than 326, so left 130 - 326, cut at 0; height 124*3/4+6 = 99, top 31.
   // Right: 125 is narrower than 326, so right 100 + 326; height 420*3/4+6 = 321 would put
-  // the top at -191: cut at 0, width 124*4/3+6 = 171.
+  // the top at -191: cut at 0, width 124*4/3+6 = 171. That is below the smallest window,
+  // which it then becomes: 326 x 246 from (0, 0).
   const DragCase cases[] = {
-      {"left then right", {100, 100, 130, 130}, {10, 10}, {105, 110}, {0, 0, 171, 130}},
+      {"left then right", {100, 100, 130, 130}, {10, 10}, {105, 110}, {0, 0, 326, 246}},
   };
   ExpectDrags(cases);
 }

@@ -125,16 +125,13 @@ TEST(OddValuesTest, AlwaysOnTopAndAPresetFromAModeOfMinusOne) {
   }
   {
     SimViewer v = StartWith("-1", "1", 1024, 768);
-    // The default preset: 320 wide, normal, windowed. Applied from the odd
-    // mode it first passes through the 4:3 full screen, whose paint records
-    // the monitor's width, so the layout falls back to 320 centred on the
-    // work area (1024 x 738).
+    // The default preset: 320 wide, normal, windowed at (0, 0).
     Choose(v, MenuItem::N8);
     EXPECT_EQ(v.state().DisplayMode, 0);
     EXPECT_EQ(v.state().Aspect, 0);
     EXPECT_EQ(v.desk.GetWindowState(), WindowState::Normal);
-    EXPECT_EQ(v.desk.WindowBounds(), (Rect{349, 246, 349 + 326, 246 + 246}));
-    EXPECT_EQ(v.state().RegionRect, (RegionRecord{352, 671, 249, 488, 320, 240}));
+    EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 326, 246}));
+    EXPECT_EQ(v.state().RegionRect, (RegionRecord{3, 322, 3, 242, 320, 240}));
     ExpectStripNamesTheRegion(v, "Full=-1 Aspect=1, N8");
   }
 }

@@ -217,12 +217,14 @@ TEST(TransitionsTest, OddStoredModeReachesEveryCommand) {
       {7, MenuItem::N10, 0, At(0, 0, 326, 246), {3, 322, 3, 242, 320, 240}},  // preset 3 as by default
       {INT32_MAX, MenuItem::None, INT32_MAX, kSmall, wholeSmall},
       {INT32_MAX, MenuItem::N2, 0, At(50, 60, 646, 486), {53, 692, 63, 542, 640, 480}},
-      // Below 0: not a full-screen mode for leaving or entering one, but
-      // maximised like one; an aspect or width command gives a real one.
+      // Below 0: maximised like a full-screen mode and left like one (a
+      // width restores the last window); not one to enter from, and an
+      // aspect command gives a real one.
       {-1, MenuItem::None, -1, kSmall, wholeSmall},
       {-1, MenuItem::N4, -1, kSmall, wholeSmall},
       {-1, MenuItem::N14, 2, kSmall, wholeSmall},
-      {-1, MenuItem::N3201, 2, kSmall, wholeSmall},
+      {-1, MenuItem::N3201, 0, At(50, 60, 326, 246), {53, 372, 63, 302, 320, 240}},
+      {-1, MenuItem::N2, 0, At(50, 60, 646, 486), {53, 692, 63, 542, 640, 480}},
       {INT32_MIN, MenuItem::N15, 3, kSmall, {0, 799, 75, 524, 800, 450}},
   };
   for (const Case& c : cases) {
