@@ -7,7 +7,17 @@ namespace mirlo {
 
 void TForm1::UpdateBounds() {
   UpdateAspectMenu();
-  if (state_.DisplayMode > 0) return;  // full screen is laid out by ApplyWindowState
+  if (state_.DisplayMode > 0) {
+    // Full screen is laid out by ApplyWindowState, but not on a monitor the
+    // device cannot use (a remembered one, or a preset's) when another can
+    // be used. A monitor gone from the table keeps its index: the viewer
+    // then stands at the desktop origin until it is windowed again.
+    if (state_.MonitorIndex >= 0 && state_.MonitorIndex < MonitorCount(desk_) &&
+        !IsUsableMonitor(desk_, state_.MonitorIndex)) {
+      state_.MonitorIndex = NextUsableMonitor(desk_, state_.MonitorIndex);
+    }
+    return;
+  }
   // A viewer moved off an unusable monitor keeps its offset from the corner.
   const Rect oldBounds = MonitorBounds(desk_, state_.MonitorIndex);
   const int64_t relTop = int64_t(state_.WindowTop) - oldBounds.top;

@@ -165,5 +165,15 @@ TEST(StartupStateTest, RememberedWidthBelow320IsRaisedTo320) {
   }
 }
 
+// A remembered full screen on a monitor the device cannot use moves to the
+// next usable one (a monitor gone from the table keeps its index instead).
+TEST(StartupStateTest, RememberedFullScreenOnAnUnusableMonitorMovesToAUsableOne) {
+  SimViewer v({MakeMonitor(0, 0, 1024, 768), MakeMonitor(1024, 0, 300, 200)});
+  Start(v, "[SaveParameter]\r\nCurrent=1\r\nFull=1\r\nScrIdx=1\r\n");
+  EXPECT_EQ(v.state().MonitorIndex, 0);
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(v.state().RegionRect, (RegionRecord{0, 1023, 0, 767, 1024, 768}));
+}
+
 }  // namespace
 }  // namespace mirlo

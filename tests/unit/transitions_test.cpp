@@ -337,7 +337,6 @@ TEST(TransitionsTest, SettingsDialogKeepsItsOffsetOnAMonitorWhoseTopIsNotZero) {
     int viewerMonitor;
     Point viewerAt;
     Point dialog;
-    int mode = 0;
   };
   const Case cases[] = {
       {"below the top of the first", {MakeMonitor(0, 0, 1024, 768), MakeMonitor(1024, 300, 800, 600)}, 1,
@@ -348,11 +347,6 @@ TEST(TransitionsTest, SettingsDialogKeepsItsOffsetOnAMonitorWhoseTopIsNotZero) {
        {100, -500}, {205, -600 + 130}},
       {"left of the first, too low for the dialog",
        {MakeMonitor(0, 0, 1024, 768), MakeMonitor(-640, 100, 640, 480)}, 1, {-600, 150}, {-640 + 205, 580 - 355}},
-      // Only a full-screen viewer stands on an unusable monitor (a remembered
-      // state): the dialog ends at its right and bottom edges.
-      {"full screen on a 300 x 200 monitor at (1024, 100)",
-       {MakeMonitor(0, 0, 1024, 768), MakeMonitor(1024, 100, 300, 200)}, 1, {1024, 100}, {1324 - 357, 300 - 355},
-       1},
       {"first monitor unusable, the viewer's lower",
        {MakeMonitor(0, 0, 1920, 1080, 40), MakeMonitor(1920, 240, 800, 600)}, 1, {2000, 300}, {2125, 370}},
       {"the designed place on the viewer's own monitor, whose top is 100", {MakeMonitor(0, 100, 800, 600)}, 0,
@@ -363,8 +357,7 @@ TEST(TransitionsTest, SettingsDialogKeepsItsOffsetOnAMonitorWhoseTopIsNotZero) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SimViewer v(c.desk);
-    Start(v, "[SaveParameter]\r\nCurrent=1\r\nWidth=320\r\nFull=" + std::to_string(c.mode) +
-                 "\r\nX=" + std::to_string(c.viewerAt.x) +
+    Start(v, "[SaveParameter]\r\nCurrent=1\r\nWidth=320\r\nX=" + std::to_string(c.viewerAt.x) +
                  "\r\nY=" + std::to_string(c.viewerAt.y) + "\r\nScrIdx=" + std::to_string(c.viewerMonitor) +
                  "\r\n");
     ASSERT_EQ(v.state().MonitorIndex, c.viewerMonitor);
