@@ -22,6 +22,7 @@ namespace mirlo::session {
 // What a session is drawn from besides its seed.
 struct SessionOptions {
   bool smallDesks = false;  // monitors up to 800 x 601 only: quick steps
+  bool quiet = true;        // the viewer leaves out calls that change nothing
 };
 
 // What a new start of the program brings.
@@ -111,7 +112,7 @@ class Session {
 
  private:
   struct Program {
-    explicit Program(const std::vector<SimMonitor>& monitors) : desk(monitors), form(desk) {}
+    Program(const std::vector<SimMonitor>& monitors, bool quiet) : desk(monitors), form(desk, quiet) {}
     SimDesktop desk;
     TForm1 form;
   };
@@ -125,6 +126,7 @@ class Session {
   void Finish(Delivery d, StepRecord& r);
 
   uint64_t seed_;
+  bool quiet_;
   int64_t steps_ = 0;
   Script script_;
   std::unique_ptr<Program> program_;
