@@ -104,6 +104,10 @@ def main():
             peaks[row[1]].append(int(row[3]))
         elif row[0] in ("memory", "size"):
             extra[(row[0], row[1])] = int(row[2])
+        elif row[0] == "stale":
+            fields = dict(f.split("=") for f in row[2].split() if "=" in f)
+            extra[("stale", "steps")] = int(row[1])
+            extra.update({("stale", k): int(v) for k, v in fields.items()})
 
     def p99(values):
         s = sorted(values)
@@ -116,6 +120,13 @@ def main():
             fmt(statistics.median(b), 1), fmt(p99(b), 1), str(len(b)),
             ratio_cell(statistics.median(v), statistics.median(b), GOALS["start"], marks), "-",
             f"{GOALS['start']}"]))
+    if ("stale", "grabs") in extra:
+        grabs, stale, none = (extra[("stale", k)] for k in ("grabs", "stale", "none"))
+        share = 100 * stale / grabs if grabs else 0
+        rows.append(("Drag on screen", f"grabs with a stale strip during a drag of "
+                     f"{extra[('stale', 'steps')]} steps (%)", [
+            f"{share:.1f}" + (" !" if stale else ""), "-", "-", "-", "-", "-", str(grabs),
+            f"{stale} stale, {none} without strip", "-", "0"]))
     pv, pb = peaks["viewer"], peaks["baseline"]
     if pv and pb:
         rows.append(("Size", "peak memory after start-up (VmHWM, MiB)", [

@@ -10,8 +10,9 @@
 # memory; then the exe's size and the native figures. The raw figures stay
 # in OUT_DIR.
 #
-# BENCH_STARTS (default 8) starts of each program; BENCH_QUICK=1 takes few
-# samples, for trying the machinery out.
+# BENCH_STARTS (default 8) starts of each program; BENCH_DRAG_STEPS
+# (default 50) steps each way of the drag watched for stale strips;
+# BENCH_QUICK=1 takes few samples, for trying the machinery out.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,8 +26,10 @@ if [[ "${BENCH_QUICK:-0}" == 1 ]]; then
     starts=3
 fi
 first_strip=$native/bench/x11/first_strip
+strip_watch=$native/tests/e2e/x11/strip_watch
+drag_steps=${BENCH_DRAG_STEPS:-50}
 for f in "$win/MirloViewer.exe" "$win/mirlo_bench.exe" "$win/start_baseline.exe" \
-    "$first_strip" "$native/bench/native/native_bench"; do
+    "$first_strip" "$strip_watch" "$native/bench/native/native_bench"; do
     [[ -x "$f" ]] || { echo "run-bench: missing $f" >&2; exit 2; }
 done
 rm -f "$out"/*.tsv "$out"/*.json "$out"/*.txt
@@ -105,6 +108,24 @@ if "$first_strip" 0 0 A 160 0 1759 1199 10000 -- xdotool mousemove 960 600 click
 else
     log "the full-screen round trip showed no strip; its peak memory is left out"
 fi
+stop_pid "$PID"
+
+# Stale strips during a drag: the window dragged right by 8-pixel steps and
+# back, a step every 10 ms, while strip_watch grabs the area it crosses.
+start_once viewer "$E2E_TMP/viewer/MirloViewer.exe"
+stop=$E2E_TMP/watch.stop
+"$strip_watch" 780 440 $((760 + 8 * drag_steps - 400)) 280 0 0 "$stop" >"$out/watch.txt" 2>&1 &
+watch_pid=$!
+sleep 0.5
+moves=(mousemove 960 580 mousedown 1)
+for ((i = 1; i <= drag_steps; i++)); do moves+=(sleep 0.01 mousemove $((960 + 8 * i)) 580); done
+for ((i = drag_steps - 1; i >= 0; i--)); do moves+=(sleep 0.01 mousemove $((960 + 8 * i)) 580); done
+moves+=(sleep 0.2 mouseup 1)
+xdotool "${moves[@]}"
+sleep 0.5
+touch "$stop"
+wait "$watch_pid"
+printf 'stale\t%s\t%s\n' "$((2 * drag_steps))" "$(head -n1 "$out/watch.txt")" >>"$out/start.tsv"
 stop_pid "$PID"
 
 printf 'size\tviewer\t%s\nsize\tbaseline\t%s\n' "$(stat -c %s "$win/MirloViewer.exe")" \
