@@ -206,6 +206,33 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
     time("SetWindowPos, topmost <-> not", [&](int i) {
       SetWindowPos(w, i % 2 == 0 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     });
+    // Leaving full screen: the band changed before or after the window
+    // shrinks (the move itself timed apart).
+    auto fullScreen = [&] {
+      SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      SetWindowPos(w, nullptr, 0, 0, 1920, 1200, SWP_NOZORDER | SWP_NOACTIVATE);
+      stage.Settle();
+    };
+    auto shrink = [&] {
+      SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    auto notTopmost = [&] { SetWindowPos(w, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); };
+    time("SetWindowPos, 1920x1200 topmost -> not", [&](int i) {
+      if (i == 0) fullScreen();
+      notTopmost();
+    });
+    double shrinkFirst = 0, bandFirst = 0;
+    for (int i = 0; i < n; ++i) {
+      fullScreen();
+      bandFirst += Timed([&] { notTopmost(); shrink(); });
+      stage.Settle();
+      fullScreen();
+      shrinkFirst += Timed([&] { shrink(); notTopmost(); });
+      stage.Settle();
+    }
+    report.Profile("calls", "baseline", "leave full screen: NOTOPMOST, then shrink", 2, bandFirst / n);
+    report.Profile("calls", "baseline", "leave full screen: shrink, then NOTOPMOST", 2, shrinkFirst / n);
     base.Become(start);
     stage.Settle();
   }
