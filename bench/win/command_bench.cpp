@@ -78,7 +78,7 @@ void RunCommands(Stage& stage, Report& report, const Sizes& sizes) {
     for (Who who : {Who::Quiet, Who::Plain}) {
       ViewerRig& v = stage.Viewer(who);
       stage.ShowOnly(who);
-      Prepare(v, {Id(MenuItem::N8)});
+      v.Prepare({Id(MenuItem::N8)});
       // Once round unmeasured, so the cycle starts where it ends.
       for (const Step& s : cycle) {
         Act(v, s.command);

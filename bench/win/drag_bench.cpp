@@ -43,7 +43,7 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
     auto press = [&](Who who) {
       ViewerRig& v = stage.Viewer(who);
       stage.ShowOnly(who);
-      Prepare(v, {Id(MenuItem::N8)});
+      v.Prepare({Id(MenuItem::N8)});
       stage.Settle();
       RECT r{};
       GetWindowRect(v.Window(), &r);

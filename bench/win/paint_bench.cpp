@@ -23,13 +23,6 @@ void PaintWindow(HWND window) {
 
 }  // namespace
 
-void Prepare(ViewerRig& viewer, const std::vector<int>& commands) {
-  // Preset 1 is the start-up place; the topmost option is cleared first, as
-  // the preset keeps it.
-  if (viewer.MenuMarks().at(Id(MenuItem::N7)).checked) viewer.Command(Id(MenuItem::N7));
-  for (int id : commands) viewer.Command(id);
-}
-
 void RunPaints(Stage& stage, Report& report, const Sizes& sizes) {
   using M = MenuItem;
   const std::vector<PaintCase> cases = {
@@ -41,7 +34,7 @@ void RunPaints(Stage& stage, Report& report, const Sizes& sizes) {
   for (const PaintCase& c : cases) {
     for (Who who : {Who::Quiet, Who::Plain}) {
       stage.ShowOnly(who);
-      Prepare(stage.Viewer(who), c.setup);
+      stage.Viewer(who).Prepare(c.setup);
       stage.Settle();
     }
     stage.ShowOnly(Who::Quiet);

@@ -13,7 +13,4 @@ void RunQuit(Stage& stage, Report& report, const Sizes& sizes);
 // and the parts of the baseline's paint.
 void RunProfiles(Stage& stage, Report& report, const Sizes& sizes);
 
-// Puts a viewer into a known state: not topmost, then the commands.
-void Prepare(ViewerRig& viewer, const std::vector<int>& commands);
-
 }  // namespace mirlo::bench

@@ -86,7 +86,7 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
   for (const PaintCase& c : {PaintCase{"paint.w320", {n8}}, PaintCase{"paint.fs1", {n8, Id(M::N4)}}}) {
     for (Who who : {Who::Quiet, Who::Plain}) {
       stage.ShowOnly(who);
-      Prepare(stage.Viewer(who), c.setup);
+      stage.Viewer(who).Prepare(c.setup);
       HWND w = stage.Viewer(who).Window();
       ProfileViewer(stage, report, c.id, who, n, [](int) {}, [&](int) { PaintWindow(w); });
     }
@@ -111,7 +111,7 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
     for (Who who : {Who::Quiet, Who::Plain}) {
       ViewerRig& v = stage.Viewer(who);
       stage.ShowOnly(who);
-      Prepare(v, {n8});
+      v.Prepare({n8});
       stage.Settle();
       RECT r{};
       GetWindowRect(v.Window(), &r);
@@ -132,7 +132,7 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
   }
   {
     // The baseline's step, its move and its paint apart.
-    Prepare(stage.Viewer(Who::Plain), {n8});
+    stage.Viewer(Who::Plain).Prepare({n8});
     const Look& start = stage.Keep(stage.Viewer(Who::Plain).LookNow());
     stage.ShowOnly(Who::Baseline);
     base.Become(start);
@@ -156,7 +156,7 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
   // Single Win32 calls on the baseline window, standing at the start-up
   // place: what each costs under this window system.
   {
-    Prepare(stage.Viewer(Who::Plain), {n8});
+    stage.Viewer(Who::Plain).Prepare({n8});
     const Look& start = stage.Keep(stage.Viewer(Who::Plain).LookNow());
     stage.ShowOnly(Who::Baseline);
     base.Become(start);
@@ -258,7 +258,7 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
     for (Who who : {Who::Quiet, Who::Plain}) {
       ViewerRig& v = stage.Viewer(who);
       stage.ShowOnly(who);
-      Prepare(v, {n8});
+      v.Prepare({n8});
       auto run = [&](size_t from, size_t to) {
         for (size_t k = from; k < to; ++k) v.Command(c.cycle[k]);
       };

@@ -40,7 +40,7 @@ void RunQuit(Stage& stage, Report& report, const Sizes& sizes) {
   for (Who who : {Who::Quiet, Who::Plain}) {
     ViewerRig& v = stage.Viewer(who);
     stage.ShowOnly(who);
-    Prepare(v, {Id(MenuItem::N8)});
+    v.Prepare({Id(MenuItem::N8)});
     stage.Settle();
     if (who == Who::Quiet) before = &stage.Keep(v.LookNow());
     v.Timed().RecordWrites(true);
@@ -82,7 +82,7 @@ void RunQuit(Stage& stage, Report& report, const Sizes& sizes) {
         TakeQuitRequest();
       } else {
         ViewerRig& v = stage.Viewer(who);
-        Prepare(v, {Id(MenuItem::N8)});
+        v.Prepare({Id(MenuItem::N8)});
         stage.Settle();
         v.Timed().TakeSleptTicks();
         us = Timed([&] { v.Command(quit); });

@@ -16,6 +16,12 @@ void ViewerRig::Create() {
 
 void ViewerRig::Command(int id) { SendMessageW(Window(), WM_COMMAND, WPARAM(id), 0); }
 
+void ViewerRig::Prepare(const std::vector<int>& commands) {
+  // The presets keep the always-on-top option: it is cleared first.
+  if (MenuMarks().at(Id(MenuItem::N7)).checked) Command(Id(MenuItem::N7));
+  for (int id : commands) Command(id);
+}
+
 std::map<int, MenuMark> ViewerRig::MenuMarks() {
   std::map<int, MenuMark> marks;
   for (const PopupMenuItem& i : PopupMenu1()) {

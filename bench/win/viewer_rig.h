@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "app/form1.h"
 #include "look.h"
 #include "platform/win32/win32_desktop.h"
@@ -26,6 +28,8 @@ class ViewerRig {
 
   // A menu command, as the window procedure gets it from the menu.
   void Command(int id);
+  // Into a known state: always on top cleared, then the commands.
+  void Prepare(const std::vector<int>& commands);
   // What the viewer shows now: its rectangle, z-order band, menu and the
   // picture a paint would draw.
   Look LookNow();
