@@ -57,7 +57,7 @@ wineserver -p
 log "the handlers against their baselines (a few minutes)"
 mkdir -p "$E2E_TMP/winbench"
 cp "$win/mirlo_bench.exe" "$E2E_TMP/winbench/"
-(cd "$E2E_TMP/winbench" && timeout 1200 wine mirlo_bench.exe "${win_args[@]}") \
+(cd "$E2E_TMP/winbench" && timeout 600 wine mirlo_bench.exe "${win_args[@]}") \
     >"$out/win.tsv" 2>"$out/win.err"
 rc=$?
 tr -d '\r' <"$out/win.tsv" >"$out/win.tsv.tmp" && mv "$out/win.tsv.tmp" "$out/win.tsv"
