@@ -10,11 +10,12 @@ VERSION    := 2.0.1
 DIST_DIR   := build/dist
 DIST_ZIP   := $(DIST_DIR)/MirloViewer-$(VERSION)-win64.zip
 FUZZ_DIR   := build/fuzz
+BENCH_DIR  := build/bench
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 # Seconds each fuzz target runs under `make fuzz`; `make test` gives each a few.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run soak clean
+.PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run soak bench-build bench clean
 
 # A long random session: make soak SEED=7 STEPS=200000 (SEEDS=10 runs seeds
 # SEED .. SEED+9). The first broken invariant stops it with the seed, the step
@@ -50,6 +51,15 @@ fuzz-build:
 
 fuzz: deps fuzz-build
 	scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The benchmarks: the native ones without sanitizers, the Windows one under
+# Wine; one table at the end (docs/performance.md). Not part of `make test`.
+bench-build:
+	cmake -S . -B $(BENCH_DIR) -DMIRLO_BENCH=ON -DMIRLO_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+
+bench: deps win bench-build
+	scripts/run-bench.sh $(WIN_DIR) $(BENCH_DIR) $(BENCH_DIR)/results
 
 test: build fuzz-build test-native test-fuzz test-dist test-e2e
 

@@ -1,0 +1,103 @@
+#include "stage.h"
+
+namespace mirlo::bench {
+
+const char* NameOf(Who who) {
+  switch (who) {
+    case Who::Quiet: return "quiet";
+    case Who::Plain: return "plain";
+    case Who::Baseline: return "baseline";
+  }
+  return "?";
+}
+
+Stage::Stage(HINSTANCE instance)
+    : quiet_(instance, true), plain_(instance, false), baseline_(instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = instance;
+  wc.lpszClassName = L"MirloBenchOtherProgram";
+  RegisterClassExW(&wc);
+  otherProgram_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, -32000, -32000, 0, 0, nullptr,
+                                  nullptr, instance, nullptr);
+}
+
+void Stage::Create() {
+  quiet_.Create();
+  plain_.Create();
+  ShowWindow(baseline_.Owner(), SW_SHOWNA);
+  ShowWindow(baseline_.Window(), SW_SHOWNA);
+  ShowOnly(Who::Quiet);
+}
+
+HWND Stage::WindowOf(Who who) {
+  return who == Who::Baseline ? baseline_.Window() : Viewer(who).Window();
+}
+
+void Stage::ShowOnly(Who who) {
+  for (Who other : {Who::Quiet, Who::Plain, Who::Baseline}) {
+    if (other == who) continue;
+    HWND w = WindowOf(other);
+    ShowWindow(w, SW_HIDE);
+    ShowWindow(GetWindow(w, GW_OWNER), SW_HIDE);
+  }
+  HWND w = WindowOf(who);
+  HWND owner = GetWindow(w, GW_OWNER);
+  ShowWindow(owner, SW_SHOWNA);
+  ShowWindow(w, SW_SHOWNA);
+  // Another program's window just above the owner, as on a desk where the
+  // user has used other programs since the viewer started. Wine leaves an
+  // owned window topmost after HWND_NOTOPMOST when nothing but topmost
+  // windows stands above its owner (an otherwise empty desk), which would
+  // make each figure depend on what ran before it.
+  SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(otherProgram_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Settle();
+}
+
+void Stage::Settle() {
+  for (int round = 0; round < 2; ++round) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_MOUSEMOVE || msg.message == WM_QUIT) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (round == 0) ::Sleep(1);
+  }
+}
+
+std::vector<Who> Stage::Order(int block) const {
+  static const Who kOrders[6][3] = {
+      {Who::Quiet, Who::Plain, Who::Baseline}, {Who::Plain, Who::Baseline, Who::Quiet},
+      {Who::Baseline, Who::Quiet, Who::Plain}, {Who::Quiet, Who::Baseline, Who::Plain},
+      {Who::Plain, Who::Quiet, Who::Baseline}, {Who::Baseline, Who::Plain, Who::Quiet}};
+  const Who* o = kOrders[block % 6];
+  return {o[0], o[1], o[2]};
+}
+
+void Report::Time(const std::string& id, const std::string& label, Who who, const Samples& s) {
+  std::printf("time\t%s\t%s\t%s\t%zu\t%.1f\t%.1f\n", id.c_str(), label.c_str(), NameOf(who),
+              s.us.size(), s.Median(), s.Percentile99());
+  std::fflush(stdout);
+}
+
+void Report::Check(const std::string& id, const std::string& problem) {
+  if (!problem.empty()) ++failures_;
+  std::printf("check\t%s\t%s\n", id.c_str(), problem.empty() ? "ok" : problem.c_str());
+  std::fflush(stdout);
+}
+
+void Report::Profile(const std::string& id, const std::string& who, const std::string& part,
+                     double callsPerOp, double usPerOp) {
+  std::printf("profile\t%s\t%s\t%s\t%.2f\t%.1f\n", id.c_str(), who.c_str(), part.c_str(),
+              callsPerOp, usPerOp);
+}
+
+void Report::Info(const std::string& key, const std::string& value) {
+  std::printf("info\t%s\t%s\n", key.c_str(), value.c_str());
+  std::fflush(stdout);
+}
+
+}  // namespace mirlo::bench
