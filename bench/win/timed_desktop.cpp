@@ -8,12 +8,12 @@ const char* CallName(Call c) {
   static const char* const names[] = {
       "MonitorCount", "MonitorBoundsAt", "MonitorWorkAreaAt", "WindowBounds",
       "SetWindowBounds", "GetWindowState", "SetWindowState", "SetTopmost", "MakeUndecorated",
-      "ShowWindow", "Repaint", "FillRect", "DrawLine", "CreatePopupMenu", "SetMenuChecked",
-      "IsMenuChecked", "SetMenuEnabled", "IsMenuEnabled", "SetMenuCaption", "SetCapture",
-      "ReleaseCapture", "CursorPos", "SetCursorShape", "ReadProfileString",
-      "WriteProfileString", "ShowModalForm", "SetControlText", "SetControlChecked",
-      "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp", "ShowMessageBox",
-      "Sleep", "ModuleFileName", "RequestQuit"};
+      "ShowWindow", "Repaint", "FillRect", "DrawLine", "HideStrip", "CreatePopupMenu",
+      "SetMenuChecked", "IsMenuChecked", "SetMenuEnabled", "IsMenuEnabled", "SetMenuCaption",
+      "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
+      "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
+      "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
+      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -116,6 +116,11 @@ void TimedDesktop::DrawLine(Point from, Point to, Color c) {
   inner_.DrawLine(from, to, c);
 }
 
+void TimedDesktop::HideStrip(const Rect& r, Color c) {
+  Scope s(*this, Call::HideStrip);
+  inner_.HideStrip(r, c);
+}
+
 void TimedDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
   Scope s(*this, Call::CreatePopupMenu);
   inner_.CreatePopupMenu(entries);
@@ -147,6 +152,11 @@ void TimedDesktop::SetMenuCaption(int id, const std::string& caption) {
   Scope s(*this, Call::SetMenuCaption);
   inner_.SetMenuCaption(id, caption);
   captions_[id] = caption;
+}
+
+void TimedDesktop::ShowPopupMenuAt(Point screen) {
+  Scope s(*this, Call::ShowPopupMenuAt);
+  inner_.ShowPopupMenuAt(screen);
 }
 
 bool TimedDesktop::SetCapture() {

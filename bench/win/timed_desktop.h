@@ -19,8 +19,8 @@ namespace mirlo::bench {
 enum class Call {
   MonitorCount, MonitorBoundsAt, MonitorWorkAreaAt, WindowBounds, SetWindowBounds,
   GetWindowState, SetWindowState, SetTopmost, MakeUndecorated, ShowWindow, Repaint,
-  FillRect, DrawLine, CreatePopupMenu, SetMenuChecked, IsMenuChecked, SetMenuEnabled,
-  IsMenuEnabled, SetMenuCaption, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
+  FillRect, DrawLine, HideStrip, CreatePopupMenu, SetMenuChecked, IsMenuChecked, SetMenuEnabled,
+  IsMenuEnabled, SetMenuCaption, ShowPopupMenuAt, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
@@ -68,12 +68,14 @@ class TimedDesktop : public Desktop {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
+  void HideStrip(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
   bool IsMenuChecked(int id) override;
   void SetMenuEnabled(int id, bool enabled) override;
   bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
+  void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;
   Point CursorPos() override;

@@ -359,9 +359,8 @@ void Win32Desktop::CreateMainWindow(WindowEvents& events) {
   app.lpszClassName = kApplicationClass;
   RegisterClassExW(&app);
   // The program's one entry in the task bar and in Alt+Tab: an unowned
-  // window of no size with the application's title and icon. It owns the
-  // viewer, whose own caption stays empty. It stands far off every screen,
-  // where no window system draws even a pixel of it.
+  // window of no size with the application's title and icon, standing far
+  // off every screen, where no window system draws even a pixel of it.
   constexpr int kOffScreen = -32000;
   appWindow_ = CreateWindowExW(0, kApplicationClass, FromShiftJis(title_).c_str(), WS_POPUP,
                                kOffScreen, kOffScreen, 0, 0, nullptr, nullptr, instance_, this);
@@ -377,9 +376,13 @@ void Win32Desktop::CreateMainWindow(WindowEvents& events) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
   RegisterClassExW(&wc);
-  // Hidden and borderless until creation has laid it out.
-  window_ = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, appWindow_, nullptr,
-                            instance_, this);
+  // Hidden and borderless until creation has laid it out. A tool window,
+  // so that the task bar and Alt+Tab list the program's entry above instead
+  // of this window with its empty caption; without a caption bar the style
+  // changes nothing else. Unowned, so that nothing holds its z-order to an
+  // owner's (some window systems then keep it topmost when told otherwise).
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                            nullptr, instance_, this);
 }
 
 void Win32Desktop::ShowWindow() {

@@ -87,7 +87,7 @@ class Win32Desktop : public Desktop, public Application {
   HINSTANCE instance_;
   // Drawing and window moves travel to the display separately (Wine on X).
   const bool drawingAndMovesApart_;
-  HWND appWindow_ = nullptr;  // the task bar's entry; owns the viewer
+  HWND appWindow_ = nullptr;  // the program's entry in the task bar
   HWND window_ = nullptr;
   std::string title_;
   HMENU popup_ = nullptr;
