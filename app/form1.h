@@ -47,6 +47,7 @@ class TForm1 : public WindowEvents {
 
   // Painting and placement.
   void FormPaint();
+  void DrawPicture(const PaintPicture& picture);
   void Repaint();
   PaintPlan PlanCurrentPaint();
   void RecordPaint(const PaintPlan& plan);
@@ -116,6 +117,7 @@ class TForm1 : public WindowEvents {
   ViewerState state_;
   bool ending_ = false;  // the end of the program has been requested
   std::optional<PaintPicture> painted_;  // the picture on the window now
+  std::optional<PaintPicture> due_;      // the picture asked for, not yet drawn
 };
 
 template <typename Handler>

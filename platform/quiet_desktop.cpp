@@ -3,8 +3,11 @@
 namespace mirlo {
 
 void QuietDesktop::BeginHandler() {
+  ++handlers_;
   ApplyBounds();
-  Forget();
+  // The paint run by Repaint below belongs to the handler that asked for it
+  // and sees what that handler read.
+  if (!insideRepaint_) Forget();
 }
 
 void QuietDesktop::Forget() {
@@ -13,20 +16,40 @@ void QuietDesktop::Forget() {
   window_.reset();
 }
 
-void QuietDesktop::EndHandler() { ApplyBounds(); }
+void QuietDesktop::EndHandler() {
+  Show();
+  // Between handlers nothing read is kept: the desk may change meanwhile.
+  if (--handlers_ == 0) Forget();
+}
+
+void QuietDesktop::PaintDue() {
+  paintDue_ = true;
+  if (handlers_ == 0) Show();
+}
+
+void QuietDesktop::Show() {
+  if (paintDue_) {
+    Repaint();
+  } else {
+    ApplyBounds();
+  }
+}
 
 int QuietDesktop::MonitorCount() {
+  if (handlers_ == 0) return inner_.MonitorCount();
   if (!monitorCount_) monitorCount_ = inner_.MonitorCount();
   return *monitorCount_;
 }
 
 Rect QuietDesktop::MonitorBoundsAt(int index) {
+  if (handlers_ == 0) return inner_.MonitorBoundsAt(index);
   std::optional<Rect>& r = monitors_[index].bounds;
   if (!r) r = inner_.MonitorBoundsAt(index);
   return *r;
 }
 
 Rect QuietDesktop::MonitorWorkAreaAt(int index) {
+  if (handlers_ == 0) return inner_.MonitorWorkAreaAt(index);
   std::optional<Rect>& r = monitors_[index].work;
   if (!r) r = inner_.MonitorWorkAreaAt(index);
   return *r;
@@ -34,6 +57,7 @@ Rect QuietDesktop::MonitorWorkAreaAt(int index) {
 
 Rect QuietDesktop::WindowBounds() {
   if (pending_) return *pending_;
+  if (handlers_ == 0) return inner_.WindowBounds();
   if (!window_) window_ = inner_.WindowBounds();
   return *window_;
 }
@@ -46,7 +70,7 @@ void QuietDesktop::ApplyBounds() {
   if (!pending_) return;
   const Rect r = *pending_;
   pending_.reset();
-  if (!window_) window_ = inner_.WindowBounds();
+  if (!window_ || handlers_ == 0) window_ = inner_.WindowBounds();
   if (r == *window_) return;
   if (strip_) inner_.HideStrip(strip_->cells, strip_->region);
   strip_.reset();
@@ -72,13 +96,16 @@ void QuietDesktop::MakeUndecorated() {
 }
 
 void QuietDesktop::ShowWindow() {
-  ApplyBounds();
+  Show();
   inner_.ShowWindow();
 }
 
 void QuietDesktop::Repaint() {
   ApplyBounds();
+  paintDue_ = false;
+  insideRepaint_ = true;
   inner_.Repaint();
+  insideRepaint_ = false;
 }
 
 void QuietDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
@@ -113,7 +140,7 @@ void QuietDesktop::SetMenuCaption(int id, const std::string& caption) {
 }
 
 void QuietDesktop::ShowPopupMenuAt(Point screen) {
-  ApplyBounds();
+  Show();
   inner_.ShowPopupMenuAt(screen);
   Forget();  // the window system ran while the menu was open
 }
@@ -125,30 +152,30 @@ void QuietDesktop::SetCursorShape(CursorShape shape) {
 }
 
 void QuietDesktop::ShowModalForm(const FormDescription& form, FormEvents& events) {
-  ApplyBounds();
+  Show();
   inner_.ShowModalForm(form, events);
   Forget();  // the window system ran while the form was open
 }
 
 void QuietDesktop::ShowHelp(const std::string& path) {
-  ApplyBounds();
+  Show();
   inner_.ShowHelp(path);
 }
 
 int QuietDesktop::ShowMessageBox(const UserText& text, const UserText& caption, unsigned flags) {
-  ApplyBounds();
+  Show();
   const int result = inner_.ShowMessageBox(text, caption, flags);
   Forget();
   return result;
 }
 
 void QuietDesktop::Sleep(int milliseconds) {
-  ApplyBounds();
+  Show();
   inner_.Sleep(milliseconds);
 }
 
 void QuietDesktop::RequestQuit() {
-  ApplyBounds();
+  Show();
   inner_.RequestQuit();
 }
 

@@ -5,12 +5,13 @@
 // - Each monitor's bounds and work area are read from the window system at
 //   most once per handler; the next handler reads them afresh, so a changed
 //   desk is seen then.
-// - A move or resize is held back until the window is painted (or the
-//   handler ends), so the window never stands on screen at an intermediate
-//   place with a strip that names another; a move to where it stands is
-//   dropped. Before it moves, its strip is taken off the screen, so that
-//   between the move and the paint that follows no strip names the old
-//   place.
+// - A move or resize, and a paint the viewer asks for, are held back until
+//   the handler ends or lets the window system run (a form, a box, the
+//   menu, help, a pause, the quit), so the user and the device see only
+//   where a handler leaves the window, never a place or picture it passes
+//   on the way; a move to where it stands is dropped. Before it moves, its
+//   strip is taken off the screen, so that between the move and the paint
+//   that follows no strip names the old place.
 // - A window state, cursor shape or menu mark, caption or enabled state that
 //   is already as asked is not set again.
 // Only the viewer changes its window and its menu, so what was last set is
@@ -27,10 +28,14 @@ class QuietDesktop : public Desktop {
  public:
   explicit QuietDesktop(Desktop& inner) : inner_(inner) {}
 
-  // Around every handler: the first drops what was read for the last one,
-  // the second moves the window to where the handler left it.
+  // Around every handler: the first drops what was read for the last one
+  // (not for the paint that a held-back paint runs), the second moves and
+  // paints the window as the handler left it.
   void BeginHandler();
   void EndHandler();
+  // The viewer's picture has changed: the window is painted at the next
+  // point where it is shown (at once when no handler runs).
+  void PaintDue();
 
   int MonitorCount() override;
   Rect MonitorBoundsAt(int index) override;
@@ -96,6 +101,9 @@ class QuietDesktop : public Desktop {
 
   // Moves the window to where the viewer has put it, if it is not there yet.
   void ApplyBounds();
+  // Moves the window and paints it if a paint is due: what the window system
+  // shows next is where the viewer stands now.
+  void Show();
   // Drops what was read: the window system may have changed it since.
   void Forget();
 
@@ -107,6 +115,9 @@ class QuietDesktop : public Desktop {
   std::map<int, MenuMarks> menu_;
   std::optional<CursorShape> cursor_;
   std::optional<StripArea> strip_;
+  int handlers_ = 0;  // handlers running, nested ones included
+  bool paintDue_ = false;
+  bool insideRepaint_ = false;  // the paint now running is the one asked for here
 };
 
 }  // namespace mirlo

@@ -15,8 +15,20 @@ PaintPlan TForm1::PlanCurrentPaint() {
 }
 
 void TForm1::FormPaint() {
+  // A paint asked for by this handler draws the picture it asked for: its
+  // write-backs were made then, and the state may have moved on since.
+  if (due_ && due_->window == desk_.WindowBounds()) {
+    DrawPicture(*due_);
+    due_.reset();
+    return;
+  }
+  due_.reset();
   const PaintPlan plan = PlanCurrentPaint();
-  const PaintPicture& p = plan.picture;
+  DrawPicture(plan.picture);
+  RecordPaint(plan);
+}
+
+void TForm1::DrawPicture(const PaintPicture& p) {
   const RegionLayout& r = p.region;
   if (p.blackFill != Rect{}) desk_.FillRect(p.blackFill, kBlack);
   if (r.framed) {
@@ -35,7 +47,6 @@ void TForm1::FormPaint() {
     }
   }
   painted_ = p;
-  RecordPaint(plan);
 }
 
 void TForm1::RecordPaint(const PaintPlan& plan) {
@@ -60,16 +71,18 @@ void TForm1::RecordPaint(const PaintPlan& plan) {
 }
 
 void TForm1::Repaint() {
-  if (quiet_) {
-    // The same picture again would change no pixel; its write-backs would
-    // write the same values, so only they are made.
-    const PaintPlan plan = PlanCurrentPaint();
-    if (painted_ && *painted_ == plan.picture) {
-      RecordPaint(plan);
-      return;
-    }
+  if (!quiet_) {
+    desk_.Repaint();
+    return;
   }
-  desk_.Repaint();
+  // The write-backs are made now, as the paint would make them; the drawing
+  // waits until the handler ends or shows something, so only the picture
+  // it leaves reaches the screen. The same picture again is not drawn.
+  const PaintPlan plan = PlanCurrentPaint();
+  RecordPaint(plan);
+  if (!due_ && painted_ && *painted_ == plan.picture) return;
+  due_ = plan.picture;
+  quietDesk_.PaintDue();
 }
 
 }  // namespace mirlo

@@ -58,7 +58,8 @@ void TForm1::ApplyWindowState() {
     desk_.SetWindowBounds(b.left, b.top, b.Width(), b.Height());
     // The strip on screen always names the window's region: a window that
     // comes here from a windowed rectangle (an odd stored mode) is repainted.
-    if (!painted_ || desk_.WindowBounds() != painted_->window) Repaint();
+    const std::optional<PaintPicture>& shown = due_ ? due_ : painted_;
+    if (!shown || desk_.WindowBounds() != shown->window) Repaint();
   } else {
     desk_.SetWindowState(WindowState::Normal);
     desk_.SetTopmost(desk_.IsMenuChecked(Id(MenuItem::N7)));

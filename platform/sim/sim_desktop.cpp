@@ -17,9 +17,15 @@ SimDesktop::SimDesktop(std::vector<SimMonitor> monitors) : monitors_(std::move(m
 
 int SimDesktop::MonitorCount() { return static_cast<int>(monitors_.size()); }
 
-Rect SimDesktop::MonitorBoundsAt(int index) { return monitors_.at(index).bounds; }
+Rect SimDesktop::MonitorBoundsAt(int index) {
+  ++monitorReads_;
+  return monitors_.at(index).bounds;
+}
 
-Rect SimDesktop::MonitorWorkAreaAt(int index) { return monitors_.at(index).work; }
+Rect SimDesktop::MonitorWorkAreaAt(int index) {
+  ++monitorReads_;
+  return monitors_.at(index).work;
+}
 
 Rect SimDesktop::WindowBounds() { return window_; }
 

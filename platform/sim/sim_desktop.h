@@ -173,6 +173,8 @@ class SimDesktop : public Desktop, public Application {
   static constexpr int kFormCaption = 20;
   int64_t ElapsedMilliseconds() const { return clockMs_; }
   int PaintCount() const { return paintCount_; }
+  // Reads of a monitor's bounds or work area since the start.
+  int MonitorReads() const { return monitorReads_; }
   const std::string& Title() const { return title_; }
   bool GuardHeld() const { return guardHeld_; }
   // Every call that changes the window, in order ("bounds 1 2 3 4", "state max", ...).
@@ -233,6 +235,7 @@ class SimDesktop : public Desktop, public Application {
   int keysPassedOn_ = 0;
   int64_t clockMs_ = 0;
   int paintCount_ = 0;
+  int monitorReads_ = 0;
   bool quitRequested_ = false;
   bool otherInstance_ = false;
   bool guardTakenMeanwhile_ = false;
