@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs the end-to-end tests one after another and prints one line per test.
+# Runs the end-to-end tests, two at a time, and prints one line per test.
 #   MIRLO_WIN_DIR=build/win STRIPREAD=build/native/tools/stripread/stripread \
 #       tests/e2e/run_all.sh [NAME_PATTERN...]
 # A pattern selects tests whose file name contains it.
@@ -36,15 +36,14 @@ for t in "$E2E_DIR"/test_*.sh; do
 done
 ((${#tests[@]} > 0)) || { echo "no test matches: $*" >&2; exit 2; }
 
+declare -A running started  # test pid -> name; name -> start time
 RUN_DIR=$(mktemp -d /tmp/mirlo-e2e-run.XXXXXX) || exit 2
-child=''
 cleanup_run() {
     # timeout runs the test in its own process group, out of reach of a
     # terminal's Ctrl-C: pass the stop on so the test's own traps clean up.
-    if [[ -n "$child" ]] && kill -0 "$child" 2>/dev/null; then
-        kill -TERM "$child" 2>/dev/null
-        wait "$child" 2>/dev/null
-    fi
+    local pid
+    for pid in "${!running[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    for pid in "${!running[@]}"; do wait "$pid" 2>/dev/null; done
     rm -rf "$RUN_DIR"
 }
 trap cleanup_run EXIT
@@ -60,18 +59,12 @@ make_prefix "$E2E_PREFIX_CACHE"
 unset TMPDIR
 echo "wine prefix ready in $(($(date +%s) - start)) s"
 
+# Tests run E2E_JOBS at a time (default 2), each on X displays and a prefix
+# of its own; a test that says "# e2e: alone" runs by itself afterwards.
 passed=0 failed=0
-for t in "${tests[@]}"; do
-    name=$(basename "$t" .sh)
-    out=$RUN_DIR/$name.log
-    t0=$(date +%s)
-    timeout -k 30 "${E2E_TEST_TIMEOUT:-240}" bash "$t" >"$out" 2>&1 &
-    child=$!
-    wait "$child"
-    rc=$?
-    child=''
-
-    secs=$(($(date +%s) - t0))
+report() {  # name rc
+    local name=$1 rc=$2 out=$RUN_DIR/$1.log
+    local secs=$(($(date +%s) - ${started[$name]}))
     if ((rc == 0)); then
         passed=$((passed + 1))
         echo "PASS $name (${secs} s)"
@@ -81,6 +74,33 @@ for t in "${tests[@]}"; do
         echo "FAIL $name (${secs} s, exit $rc)"
         sed 's/^/    /' "$out"
     fi
+}
+launch() {  # test file
+    local name
+    name=$(basename "$1" .sh)
+    started[$name]=$(date +%s)
+    timeout -k 30 "${E2E_TEST_TIMEOUT:-240}" bash "$1" >"$RUN_DIR/$name.log" 2>&1 &
+    running[$!]=$name
+}
+reap_one() {
+    local pid rc
+    wait -n -p pid "${!running[@]}"
+    rc=$?
+    report "${running[$pid]}" "$rc"
+    unset "running[$pid]"
+}
+together=() alone=()
+for t in "${tests[@]}"; do
+    if grep -q '^# e2e: alone' "$t"; then alone+=("$t"); else together+=("$t"); fi
+done
+for t in "${together[@]}"; do
+    while ((${#running[@]} >= ${E2E_JOBS:-2})); do reap_one; done
+    launch "$t"
+done
+while ((${#running[@]} > 0)); do reap_one; done
+for t in "${alone[@]}"; do
+    launch "$t"
+    reap_one
 done
 echo "total $(($(date +%s) - start)) s"
 echo "$passed passed, $failed failed"

@@ -3,6 +3,7 @@
 # and while a width command resizes it: no grab may show a strip that names
 # another place than where it stands, or whose magenta area is not exactly
 # the rectangle it names.
+# e2e: alone (its grabs race the viewer; another test beside it only slows both)
 source "$(dirname "$0")/lib.sh"
 start_default_viewer
 viewer=$WID
