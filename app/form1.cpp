@@ -61,4 +61,10 @@ void TForm1::OnSettingChange(unsigned action) {
   Handle([&] { ApplicationEvents1SettingChange(action); });
 }
 
+void TForm1::OnDisplayChange() {
+  // The picture on the window was worked out on monitors that are no more:
+  // the next paint works it out afresh.
+  painted_.reset();
+}
+
 }  // namespace mirlo

@@ -109,6 +109,7 @@ class TForm1 : public WindowEvents {
   void OnCaptureLost() override;
   void OnMenuCommand(int command) override;
   void OnSettingChange(unsigned action) override;
+  void OnDisplayChange() override;
 
  private:
   QuietDesktop quietDesk_;

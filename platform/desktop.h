@@ -28,6 +28,8 @@ class WindowEvents {
   virtual void OnCaptureLost() = 0;
   virtual void OnMenuCommand(int command) = 0;
   virtual void OnSettingChange(unsigned action) = 0;
+  // The desk's monitors changed: resolution, arrangement or number.
+  virtual void OnDisplayChange() = 0;
 };
 
 // One entry of a popup menu description; parent 0 means the top level.

@@ -23,6 +23,14 @@ void TForm1::FormPaint() {
     return;
   }
   due_.reset();
+  // The window system asks for the picture already on the window (the
+  // window was uncovered): the state and the monitors are as when it was
+  // worked out, so it is drawn again without asking for them, and its
+  // write-backs would write the same values.
+  if (quiet_ && painted_ && painted_->window == desk_.WindowBounds()) {
+    DrawPicture(*painted_);
+    return;
+  }
   const PaintPlan plan = PlanCurrentPaint();
   DrawPicture(plan.picture);
   RecordPaint(plan);

@@ -1,5 +1,6 @@
 #include "baseline_window.h"
 
+#include <algorithm>
 #include <set>
 
 #include "app/popup_menu.h"
@@ -45,8 +46,10 @@ BaselineWindow::BaselineWindow(HINSTANCE instance) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kBaselineClass;
   RegisterClassExW(&wc);
-  window_ = CreateWindowExW(0, kBaselineClass, L"", WS_POPUP, 0, 0, 1, 1, owner_, nullptr, instance,
-                            this);
+  // Unowned and a tool window, as the viewer's: the program's entry above
+  // stands for it in the task bar.
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kBaselineClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                            nullptr, instance, this);
   // Undecorated as the viewer: no style bit but WS_VISIBLE once shown.
   SetWindowLongW(window_, GWL_STYLE, 0);
   SetWindowPos(window_, nullptr, 0, 0, 0, 0,
@@ -168,8 +171,7 @@ void BaselineWindow::Apply(const std::vector<Change>& changes, const Picture& pi
         SetWindowPos(window_, c.after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         break;
       case Change::Move:
-        SetWindowPos(window_, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left,
-                     c.rect.bottom - c.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveWithoutStaleStrip(c.rect);
         break;
       case Change::Check:
         CheckMenuItem(menu_, c.id, c.flags);
@@ -192,6 +194,7 @@ void BaselineWindow::Apply(const std::vector<Change>& changes, const Picture& pi
 
 void BaselineWindow::Paint(const Picture& picture) {
   picture_ = &picture;
+  shownMagenta_ = picture.magenta;
   LONGLONG t = measuringParts_ ? Now() : 0;
   InvalidateRect(window_, nullptr, TRUE);
   Lap(measuringParts_, t, parts_.invalidate);
@@ -248,9 +251,38 @@ void BaselineWindow::DragStep(const RECT& to, const Picture& picture) {
   GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &info);
   POINT pointer{};
   GetCursorPos(&pointer);
+  MoveWithoutStaleStrip(to);
+  Paint(picture);
+}
+
+namespace {
+
+// A pixel of the screen read back: a round trip to the display, after which
+// what was drawn before is on screen and a move sent before is done.
+void WaitForDisplay() {
+  HDC screen = GetDC(nullptr);
+  GetPixel(screen, 0, 0);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+void BaselineWindow::MoveWithoutStaleStrip(const RECT& to) {
+  // What the device needs of any program that moves a strip: the strip off
+  // the screen before the move, the move on screen before the next paint.
+  if (IsWindowVisible(window_)) {
+    const RECT& m = shownMagenta_;
+    const RECT cells{m.left, m.top, m.left + std::min<LONG>(152, m.right - m.left), m.top + 1};
+    HDC dc = GetDC(window_);
+    FillRect(dc, &cells, magenta_);
+    ReleaseDC(window_, dc);
+    GdiFlush();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, 0);
+    WaitForDisplay();
+  }
   SetWindowPos(window_, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  Paint(picture);
+  if (IsWindowVisible(window_)) WaitForDisplay();
 }
 
 LONGLONG BaselineWindow::Quit(const Picture& closing, const std::vector<ProfileWrite>& writes) {

@@ -1,6 +1,6 @@
 #pragma once
-// The baseline: a window of the same class style, owner and window style as
-// the viewer's, driven by plain calls with ready values and none of the
+// The baseline: a window of the same class style, window style and
+// ownership as the viewer's, driven by plain calls with ready values and none of the
 // viewer's logic. Every timed figure of the viewer is set against it.
 
 #include <windows.h>
@@ -37,7 +37,7 @@ class BaselineWindow {
   explicit BaselineWindow(HINSTANCE instance);
   ~BaselineWindow();
   HWND Window() const { return window_; }
-  HWND Owner() const { return owner_; }
+  HWND ProgramEntry() const { return owner_; }
   HMENU Menu() const { return menu_; }
 
   // Untimed: makes the window look like `look`, every part of it.
@@ -66,14 +66,18 @@ class BaselineWindow {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void OnPaint();
+  // Moves the shown window so that no strip naming the old place is seen
+  // at the new one.
+  void MoveWithoutStaleStrip(const RECT& to);
 
-  HWND owner_ = nullptr;
+  HWND owner_ = nullptr;  // the program's entry in the task bar, owning nothing
   HWND window_ = nullptr;
   HMENU menu_ = nullptr;
   std::map<COLORREF, HPEN> pens_;
   HBRUSH black_ = nullptr;
   HBRUSH magenta_ = nullptr;
   const Picture* picture_ = nullptr;
+  RECT shownMagenta_{};  // the region of the last paint, where its strip is
   bool measuringParts_ = false;
   PaintParts parts_;
 };

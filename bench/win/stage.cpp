@@ -12,21 +12,11 @@ const char* NameOf(Who who) {
 }
 
 Stage::Stage(HINSTANCE instance)
-    : quiet_(instance, true), plain_(instance, false), baseline_(instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = instance;
-  wc.lpszClassName = L"MirloBenchOtherProgram";
-  RegisterClassExW(&wc);
-  otherProgram_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, -32000, -32000, 0, 0, nullptr,
-                                  nullptr, instance, nullptr);
-}
+    : quiet_(instance, true), plain_(instance, false), baseline_(instance) {}
 
 void Stage::Create() {
   quiet_.Create();
   plain_.Create();
-  ShowWindow(baseline_.Owner(), SW_SHOWNA);
   ShowWindow(baseline_.Window(), SW_SHOWNA);
   ShowOnly(Who::Quiet);
 }
@@ -37,22 +27,9 @@ HWND Stage::WindowOf(Who who) {
 
 void Stage::ShowOnly(Who who) {
   for (Who other : {Who::Quiet, Who::Plain, Who::Baseline}) {
-    if (other == who) continue;
-    HWND w = WindowOf(other);
-    ShowWindow(w, SW_HIDE);
-    ShowWindow(GetWindow(w, GW_OWNER), SW_HIDE);
+    if (other != who) ShowWindow(WindowOf(other), SW_HIDE);
   }
-  HWND w = WindowOf(who);
-  HWND owner = GetWindow(w, GW_OWNER);
-  ShowWindow(owner, SW_SHOWNA);
-  ShowWindow(w, SW_SHOWNA);
-  // Another program's window just above the owner, as on a desk where the
-  // user has used other programs since the viewer started. Wine leaves an
-  // owned window topmost after HWND_NOTOPMOST when nothing but topmost
-  // windows stands above its owner (an otherwise empty desk), which would
-  // make each figure depend on what ran before it.
-  SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(otherProgram_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(WindowOf(who), SW_SHOWNA);
   Settle();
 }
 

@@ -59,7 +59,6 @@ class Stage {
 
  private:
   std::deque<Look> looks_;
-  HWND otherProgram_ = nullptr;  // never shown
   ViewerRig quiet_;
   ViewerRig plain_;
   BaselineWindow baseline_;

@@ -21,7 +21,6 @@ class ViewerRig {
   void Create();
 
   HWND Window() const { return win_.ViewerWindow(); }
-  HWND Owner() const { return GetWindow(Window(), GW_OWNER); }
   TForm1& Form() { return form_; }
   TimedDesktop& Timed() { return timed_; }
   bool Quiet() const { return quiet_; }

@@ -473,4 +473,9 @@ void SimDesktop::PressKey(Key key, KeyModifiers modifiers, int repeats) {
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }
 
+void SimDesktop::ChangeMonitors(std::vector<SimMonitor> monitors) {
+  monitors_ = std::move(monitors);
+  events_->OnDisplayChange();
+}
+
 }  // namespace mirlo

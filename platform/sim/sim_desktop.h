@@ -133,6 +133,9 @@ class SimDesktop : public Desktop, public Application {
   // popup menu at once, the menu key at its release.
   void PressKey(Key key, KeyModifiers modifiers = {}, int repeats = 1);
   void BroadcastSettingChange(unsigned action);
+  // The monitors change (a new resolution or arrangement) and every window
+  // hears of it.
+  void ChangeMonitors(std::vector<SimMonitor> monitors);
   // On the open form: Escape, which presses the form's cancel button if any.
   void PressEscape();
   // The window system destroys the viewer while a form is open (a WM_CLOSE

@@ -102,6 +102,9 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTINGCHANGE:
       if (events) events->OnSettingChange(static_cast<unsigned>(wp));
       return 0;
+    case WM_DISPLAYCHANGE:
+      if (events) events->OnDisplayChange();
+      return 0;
     case WM_SETCURSOR:
       if (desk && desk->ApplyCursorOverride()) return TRUE;
       break;

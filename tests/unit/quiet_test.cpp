@@ -101,3 +101,34 @@ TEST(QuietTest, MonitorsAreReadOncePerHandler) {
 
 }  // namespace
 }  // namespace mirlo
+
+namespace mirlo {
+namespace {
+
+TEST(QuietTest, UncoveredWindowIsRepaintedWithoutAskingForMonitors) {
+  SimViewer v = TwoMonitors();
+  v.form.Create();
+  const int before = v.desk.MonitorReads();
+  v.desk.Repaint();  // the window system: the window was uncovered
+  EXPECT_EQ(v.desk.MonitorReads(), before);
+  const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+  EXPECT_EQ(s.x0, 800);
+  EXPECT_EQ(s.y0, 460);
+}
+
+TEST(QuietTest, AfterADisplayChangeTheStripNamesTheRegionOnTheNewMonitors) {
+  SimViewer v = TwoMonitors();
+  v.form.Create();
+  v.desk.ChooseMenu(Id(MenuItem::N11));  // to the 1280 x 1024 monitor at x 1920
+  const Rect w = v.desk.WindowBounds();
+  ASSERT_GE(w.left, 1920);
+  const int32_t x0 = v.state().RegionRect.x0;
+  // The second monitor now stands 320 pixels further left; the window stays.
+  v.desk.ChangeMonitors({MakeMonitor(0, 0, 1920, 1200, 40), MakeMonitor(1600, 0, 1280, 1024)});
+  v.desk.Repaint();
+  EXPECT_EQ(v.state().RegionRect.x0, x0 + 320);
+  EXPECT_EQ(OnlyStrip(v.desk, 1, Rect{1600, 0, 2880, 1024}).x0, x0 + 320);
+}
+
+}  // namespace
+}  // namespace mirlo

@@ -25,6 +25,7 @@ struct Recorder : WindowEvents {
   void OnCaptureLost() override { events.push_back("capture lost"); }
   void OnMenuCommand(int) override {}
   void OnSettingChange(unsigned) override {}
+  void OnDisplayChange() override {}
   bool OnKeyDown(Key, KeyModifiers) override { return false; }
 };
 
