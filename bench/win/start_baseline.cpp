@@ -160,7 +160,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   app.hIcon = icon;
   app.lpszClassName = kOwnerClass;
   RegisterClassExW(&app);
-  HWND owner = CreateWindowExW(0, kOwnerClass, L"MirloViewer", WS_POPUP, -32000, -32000, 0, 0,
+  HWND entry = CreateWindowExW(0, kOwnerClass, L"MirloViewer", WS_POPUP, -32000, -32000, 0, 0,
                                nullptr, nullptr, instance, nullptr);
 
   WNDCLASSEXW wc{};
@@ -173,11 +173,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
   RegisterClassExW(&wc);
-  HWND window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, owner, nullptr,
-                                instance, nullptr);
+  // Unowned and a tool window, as the viewer's; the window above is the
+  // program's entry in the task bar.
+  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                nullptr, instance, nullptr);
   SetWindowLongW(window, GWL_STYLE, 0);
   SetWindowPos(window, nullptr, 797, 457, 326, 246, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(owner, SW_SHOWNA);
+  ShowWindow(entry, SW_SHOWNA);
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   UpdateWindow(window);
 
