@@ -144,5 +144,16 @@ TEST(MouseTest, PressAndReleaseWithoutMovementChangeNothing) {
   EXPECT_EQ(v.desk.PaintCount(), paints);
 }
 
+TEST(MouseTest, PointerMovedAfterTheReleaseMovesNothing) {
+  SimViewer v = ViewerAt100(0);
+  ASSERT_EQ(Drag(v, Point{300, 300}, 40, 20), (Rect{140, 120, 786, 606}));
+  v.desk.Release(MouseButton::Left);
+  // The pointer goes on over the window with no button held.
+  v.desk.MoveMouseTo(Point{140 + 320, 120 + 310});
+  v.desk.MoveMouseTo(Point{140 + 200, 120 + 250});
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{140, 120, 786, 606}));
+  EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
+}
+
 }  // namespace
 }  // namespace mirlo

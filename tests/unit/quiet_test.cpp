@@ -38,7 +38,9 @@ TEST(QuietTest, PresetElsewhereMovesAndPaintsOnceAtItsPlace) {
   const int move = IndexOf(log, "bounds 100 80 1030 774");
   ASSERT_GE(move, 0);
   // The strip was off the window before it moved, and painted after.
-  EXPECT_LT(IndexOf(log, "hidestrip"), move);
+  const int hide = IndexOf(log, "hidestrip");
+  ASSERT_GE(hide, 0);
+  EXPECT_LT(hide, move);
   EXPECT_GT(IndexOf(log, "repaint"), move);
   EXPECT_EQ(OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200}).x0, 103);
 }

@@ -22,6 +22,21 @@ TEST(StartupStateTest, WidthChoiceIsCentredOnTheWorkArea) {
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{192, 831, 189, 548, 640, 360}));
 }
 
+TEST(StartupStateTest, FirstAndLastWidthChoicesAreCentredToo) {
+  struct Case {
+    const char* ini;
+    Rect window;
+  };
+  // 1920 x 1200, work area 1920 x 1160: 3 is 320 wide (326 x 186), 14 is
+  // 1440 normal (1446 x 1086).
+  for (const Case& c : {Case{"[SaveParameter]\r\nSize=3\r\nX=5\r\nY=6\r\n", Rect{797, 487, 1123, 673}},
+                        Case{"[SaveParameter]\r\nSize=14\r\nX=5\r\nY=6\r\n", Rect{237, 37, 1683, 1123}}}) {
+    SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+    Start(v, c.ini);
+    EXPECT_EQ(v.desk.WindowBounds(), c.window) << c.ini;
+  }
+}
+
 TEST(StartupStateTest, WidthChoiceIsLimitedByTheMonitor) {
   SimViewer v({MakeMonitor(0, 0, 1024, 768, 30)});
   Start(v, "[SaveParameter]\r\nSize=13\r\n");  // 1440 wide, limit 800
