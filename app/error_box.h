@@ -27,18 +27,19 @@ UserText ErrorBoxText(const UserText& message);
 
 void ShowErrorBox(Desktop& desk, const UserText& message);
 
-// Runs an event handler; an error escaping it is shown in the standard box,
-// the rest of the handler is skipped and the message loop goes on.
-template <typename Handler>
-void RunGuarded(Desktop& desk, Handler&& handler) {
+// Runs an event handler; an error escaping it is reported with its text
+// (empty for an error of an unknown kind), and the rest of the handler is
+// skipped.
+template <typename Handler, typename Report>
+void RunGuarded(Handler&& handler, Report&& report) {
   try {
     handler();
   } catch (const ViewerError& e) {
-    ShowErrorBox(desk, e.Text());
+    report(e.Text());
   } catch (const std::exception& e) {
-    ShowErrorBox(desk, e.what());
+    report(UserText(e.what()));
   } catch (...) {
-    ShowErrorBox(desk, "");
+    report(UserText());
   }
 }
 

@@ -4,22 +4,49 @@
 
 namespace mirlo {
 
-TForm1::TForm1(Desktop& desk, bool quiet)
-    : quietDesk_(desk), quiet_(quiet), desk_(quiet ? quietDesk_ : desk) {
+namespace {
+
+// The window as the window system creates it: hidden, its menu as described.
+WindowView CreatedWindow() {
+  WindowView v;
+  for (const MenuEntry& e : PopupMenu1Entries()) v.menu[e.id] = MenuMark{false, true, e.caption};
+  return v;
+}
+
+}  // namespace
+
+TForm1::TForm1(Desktop& desk) : desk_(desk), view_(CreatedWindow()), presenter_(desk, view_) {
   desk_.CreatePopupMenu(PopupMenu1Entries());
+}
+
+const MonitorTable& TForm1::Monitors() {
+  if (!monitors_) monitors_ = desk_.Monitors();
+  return *monitors_;
+}
+
+void TForm1::TakeDeskAfresh() {
+  monitors_.reset();
+  const Rect at = desk_.WindowBounds();
+  presenter_.WindowIsAt(at);
+  view_.bounds = at;
+}
+
+void TForm1::Present() {
+  Inside inside(depth_);
+  presenter_.Present(view_);
+}
+
+void TForm1::ShowError(const UserText& message) {
+  LetWindowSystemRun([&] { ShowErrorBox(desk_, message); });
 }
 
 void TForm1::Create() {
   Handle([this] { FormCreate(); });
   // Laid out and painted unseen, the viewer first appears at its final place.
-  if (!ending_) desk_.ShowWindow();
-}
-
-void TForm1::OnPaint() {
-  // The paint itself: nothing more to leave painted afterwards.
-  if (quiet_) quietDesk_.BeginHandler();
-  RunGuarded(desk_, [this] { FormPaint(); });
-  if (quiet_) quietDesk_.EndHandler();
+  if (!ending_) {
+    view_.visible = true;
+    Present();
+  }
 }
 
 void TForm1::OnMouseDown(MouseButton button, int x, int y) {
@@ -62,9 +89,9 @@ void TForm1::OnSettingChange(unsigned action) {
 }
 
 void TForm1::OnDisplayChange() {
-  // The picture on the window was worked out on monitors that are no more:
-  // the next paint works it out afresh.
-  painted_.reset();
+  // The region's numbers count from its monitor's corner: a handler that
+  // does nothing repaints them from the new monitors.
+  Handle([] {});
 }
 
 }  // namespace mirlo

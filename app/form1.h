@@ -3,40 +3,54 @@
 // its handlers carry the names of the form's events and components. Their
 // bodies live beside the subsystem they belong to (app/, viewer/, settings/,
 // dialogs/).
+//
+// A handler changes the viewer state and the view (the window the state
+// calls for: its rectangle, state, z-order, menu marks, cursor and picture);
+// a repaint works out its picture and makes its write-backs at once. The
+// present step then shows the view, at the end of the handler and before
+// anything that lets the window system run, so the screen gets at most one
+// move and one paint per handler.
 
 #include <cstdint>
-#include <exception>
 #include <optional>
 
-#include "platform/desktop.h"
 #include "app/error_box.h"
-#include "platform/quiet_desktop.h"
+#include "monitors/monitor_table.h"
+#include "platform/desktop.h"
 #include "viewer/paint_plan.h"
+#include "viewer/present.h"
 #include "viewer/viewer_state.h"
+#include "viewer/window_view.h"
 
 namespace mirlo {
 
 class TForm1 : public WindowEvents {
  public:
-  // Builds the window's popup menu from the form description. A quiet
-  // viewer leaves out every window-system call that would change nothing
-  // (see QuietDesktop) and every repaint that would draw the same picture;
-  // what it shows and records is the same either way.
-  explicit TForm1(Desktop& desk, bool quiet = true);
+  // Builds the window's popup menu from the form description.
+  explicit TForm1(Desktop& desk);
 
   Desktop& Desk() { return desk_; }
   ViewerState& State() { return state_; }
   const ViewerState& State() const { return state_; }
+  WindowView& View() { return view_; }
+  // The monitors as this handler found them: read once, at first use.
+  const MonitorTable& Monitors();
 
-  // Runs FormCreate the way the window's creation does: errors go to the
-  // standard error box.
+  // Runs FormCreate the way the window's creation does, then shows the
+  // window where creation left it.
   void Create();
 
   // Runs one event handler: an error goes to the standard error box, and the
-  // window is left painted as the viewer state says. Forms run their
+  // window is left showing what the state calls for. Forms run their
   // handlers through it too.
   template <typename Handler>
   void Handle(Handler&& handler);
+
+  // Shows the view, then lets the window system run `call` (a form, a box,
+  // the menu, help). Handlers run meanwhile stand on their own, and the desk
+  // is taken afresh afterwards.
+  template <typename Call>
+  void LetWindowSystemRun(Call&& call);
 
   // Creation and shut-down.
   void FormCreate();
@@ -49,8 +63,6 @@ class TForm1 : public WindowEvents {
   void FormPaint();
   void DrawPicture(const PaintPicture& picture);
   void Repaint();
-  PaintPlan PlanCurrentPaint();
-  void RecordPaint(const PaintPlan& plan);
   void UpdateBounds();
   void ApplyWindowState();
   int32_t MaxRegionWidth();
@@ -85,6 +97,8 @@ class TForm1 : public WindowEvents {
   void FormMouseMove();
   void FormMouseUp();
   void FormCaptureLost();
+  // Whether the mouse and the keys may move and size the window.
+  bool PlacedByHand() const;
 
   // Keys: moving and sizing by the pixel, help and the menu. True when the
   // key is one of the viewer's.
@@ -112,23 +126,61 @@ class TForm1 : public WindowEvents {
   void OnDisplayChange() override;
 
  private:
-  QuietDesktop quietDesk_;
-  const bool quiet_;
+  // Forgets what was read of the desk: the window system may have changed
+  // the monitors and moved the window since.
+  void TakeDeskAfresh();
+  // A paint that showing asks for runs inside it, as part of the handler.
+  void Present();
+  void ShowError(const UserText& message);
+
   Desktop& desk_;
   ViewerState state_;
+  WindowView view_;
+  Presenter presenter_;
+  std::optional<MonitorTable> monitors_;
+  // Handlers running inside one another's window-system calls (a capture
+  // lost while releasing it, a paint asked for by the present step): the
+  // outermost one takes the desk afresh and shows the view.
+  int depth_ = 0;
+  // One more handler inside the running one, for as long as it lives.
+  struct Inside {
+    explicit Inside(int& depth) : depth(depth) { ++depth; }
+    ~Inside() { --depth; }
+    int& depth;
+  };
   bool ending_ = false;  // the end of the program has been requested
-  std::optional<PaintPicture> painted_;  // the picture on the window now
-  std::optional<PaintPicture> due_;      // the picture asked for, not yet drawn
 };
 
 template <typename Handler>
 void TForm1::Handle(Handler&& handler) {
-  if (quiet_) quietDesk_.BeginHandler();
-  RunGuarded(desk_, handler);
-  // Whatever the handler did, the strip on screen names the region as the
-  // state now has it (a repaint of the same picture costs nothing).
-  RunGuarded(desk_, [this] { Repaint(); });
-  if (quiet_) quietDesk_.EndHandler();
+  const bool outermost = depth_ == 0;
+  if (outermost) TakeDeskAfresh();
+  Inside inside(depth_);
+  auto report = [this](const UserText& message) { ShowError(message); };
+  RunGuarded(handler, report);
+  if (!outermost) return;
+  // Whatever the handler did, the strip names the region as the state now
+  // has it. In a full-screen mode this also sets the aspect marks as every
+  // full-screen paint does, after "常に最前面" too: the same marks that the
+  // window system's own repaint leaves once the menu has closed over the
+  // window.
+  RunGuarded([this] { Repaint(); }, report);
+  RunGuarded([this] { Present(); }, report);
+}
+
+template <typename Call>
+void TForm1::LetWindowSystemRun(Call&& call) {
+  Present();
+  struct Outside {
+    TForm1& form;
+    int depth;
+    ~Outside() {
+      form.depth_ = depth;
+      form.TakeDeskAfresh();
+    }
+  } outside{*this, depth_};
+  depth_ = 0;
+  call();
 }
 
 }  // namespace mirlo

@@ -11,13 +11,15 @@ int ProgramEntry(Application& app, Desktop& desk) {
   if (app.OtherInstanceRunning(kInstanceGuardName)) return 1;
   if (!app.CreateInstanceGuard(kInstanceGuardName)) return 1;
   // An error that escapes outside any handler is shown the same way.
-  RunGuarded(desk, [&] {
-    app.SetTitle(kApplicationTitle);
-    TForm1 form(desk);
-    app.CreateMainWindow(form);
-    form.Create();
-    app.RunMessageLoop();
-  });
+  RunGuarded(
+      [&] {
+        app.SetTitle(kApplicationTitle);
+        TForm1 form(desk);
+        app.CreateMainWindow(form);
+        form.Create();
+        app.RunMessageLoop();
+      },
+      [&desk](const UserText& message) { ShowErrorBox(desk, message); });
   app.ReleaseInstanceGuard();
   return 0;
 }

@@ -13,6 +13,7 @@ void TForm1::QuitViewer() {
   state_.Closing = true;
   Repaint();
   // Holds the strip with the closing letter on screen for the device.
+  Present();
   desk_.Sleep(kClosingStripMilliseconds);
   SaveSettings();
   desk_.RequestQuit();

@@ -21,7 +21,7 @@ void TForm1::ApplyStartupDisplayState() {
       // 3/4 is 320 wide/normal, 5/6 is 640, ... 13/14 is 1440.
       const int32_t width = WidthItems()[(size - 3) / 2].width;
       SetWidthAndAspect(width, size % 2 == 1);
-      const Rect work = MonitorWorkArea(desk_, state_.MonitorIndex);
+      const Rect work = MonitorWorkArea(Monitors(), state_.MonitorIndex);
       const Point c = CentreOn(work, state_.RegionWidth + 2 * state_.FrameWidth,
                                RegionHeightFor(state_.RegionWidth, state_.Aspect) +
                                    2 * state_.FrameWidth);
@@ -38,7 +38,7 @@ void TForm1::ApplyStartupDisplayState() {
       state_.DisplayMode = p.mode;
     }
   }
-  desk_.SetMenuChecked(Id(MenuItem::N7), state_.AlwaysOnTop);
+  view_.menu[Id(MenuItem::N7)].checked = state_.AlwaysOnTop;
 }
 
 }  // namespace mirlo

@@ -18,7 +18,8 @@ void TForm1::VersionInfoClick() {
 }
 
 void TForm1::HtmlHelpClick() {
-  desk_.ShowHelp(ProgramDirectory(desk_.ModuleFileName()) + "MirloViewerHelp.chm");
+  const std::string path = ProgramDirectory(desk_.ModuleFileName()) + "MirloViewerHelp.chm";
+  LetWindowSystemRun([&] { desk_.ShowHelp(path); });
 }
 
 }  // namespace mirlo

@@ -32,9 +32,9 @@ void TInformationForm::ShowModal() {
                            {LabelPosition, ControlKind::CentredLabel, 120, 39, 136, 17,
                             "(1000,100)-(1000,100)"},
                        },
-                       CentredOn(owner_.Desk()),
+                       CentredOn(owner_.View().bounds, owner_.Monitors()),
                        Button1};  // Escape closes the box as its button does
-  owner_.Desk().ShowModalForm(form, *this);
+  owner_.LetWindowSystemRun([&] { owner_.Desk().ShowModalForm(form, *this); });
 }
 
 void TInformationForm::OnShow() {

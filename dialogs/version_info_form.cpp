@@ -22,9 +22,9 @@ void TVersionInfoForm::ShowModal() {
                            {Label3, ControlKind::CentredLabel, 40, 64, 145, 12,
                             "(C) 2026 Mirlo Works"},
                        },
-                       CentredOn(owner_.Desk()),
+                       CentredOn(owner_.View().bounds, owner_.Monitors()),
                        Button1};  // Escape closes the box as its button does
-  owner_.Desk().ShowModalForm(form, *this);
+  owner_.LetWindowSystemRun([&] { owner_.Desk().ShowModalForm(form, *this); });
 }
 
 void TVersionInfoForm::OnClick(int control) {

@@ -77,16 +77,16 @@ class Desktop {
  public:
   virtual ~Desktop() = default;
 
-  // Monitors, in the window system's enumeration order, as taken at start.
-  // Indices passed in are always inside the table.
-  virtual int MonitorCount() = 0;
-  virtual Rect MonitorBoundsAt(int index) = 0;
-  virtual Rect MonitorWorkAreaAt(int index) = 0;
+  // The monitors of the table taken at start, in the window system's
+  // enumeration order, each with its bounds and work area as they are now:
+  // one call per monitor.
+  virtual std::vector<MonitorInfo> Monitors() = 0;
 
-  // The viewer window, in desktop pixels.
+  // The viewer window, in desktop pixels. Only the viewer changes its
+  // window, so the window is as it was last set, unless the window system
+  // moved it on its own.
   virtual Rect WindowBounds() = 0;
-  virtual void SetWindowBounds(int left, int top, int width, int height) = 0;
-  virtual WindowState GetWindowState() = 0;
+  virtual void SetWindowBounds(const Rect& bounds) = 0;
   virtual void SetWindowState(WindowState state) = 0;
   virtual void SetTopmost(bool topmost) = 0;
   // No border, no caption bar, empty caption text, style WS_VISIBLE alone
@@ -95,26 +95,22 @@ class Desktop {
   // The viewer is created hidden and laid out unseen; this shows it where it
   // stands and paints it, so it first appears at its final place.
   virtual void ShowWindow() = 0;
-  // Invalidates the whole window, erases it in the button-face colour and
-  // runs the paint event before returning.
+  // Invalidates the whole shown window, erases it in the button-face colour
+  // and runs the paint event before returning.
   virtual void Repaint() = 0;
 
   // Drawing on the client area; only valid during the paint event.
   virtual void FillRect(const Rect& r, Color c) = 0;  // right, bottom excluded
   virtual void DrawLine(Point from, Point to, Color c) = 0;  // end point excluded
-  // Outside a paint: fills the rectangle (window coordinates) of a shown
-  // window at once and returns when that is on screen. Used to take the
-  // strip off the window before it moves, so that a window seen between its
-  // move and its next paint shows no strip rather than one naming its old
-  // place.
-  virtual void HideStrip(const Rect& r, Color c) = 0;
+  // Outside a paint: fills the rectangle (window coordinates) of the shown
+  // window at once and returns when that is on screen, ahead of any move
+  // made after it.
+  virtual void FillNow(const Rect& r, Color c) = 0;
 
   // The popup menu of the viewer window.
   virtual void CreatePopupMenu(const std::vector<MenuEntry>& entries) = 0;
   virtual void SetMenuChecked(int id, bool checked) = 0;
-  virtual bool IsMenuChecked(int id) = 0;
   virtual void SetMenuEnabled(int id, bool enabled) = 0;
-  virtual bool IsMenuEnabled(int id) = 0;
   virtual void SetMenuCaption(int id, const std::string& caption) = 0;
   // Opens the popup menu with its top-left corner at a desktop point and
   // returns once it is closed (a chosen item arrives as a menu command).

@@ -18,6 +18,13 @@ struct Rect {
   bool operator!=(const Rect& o) const { return !(*this == o); }
 };
 
+// One monitor as the window system reports it: its bounds on the desktop and
+// the part of them that bars such as the task bar leave free.
+struct MonitorInfo {
+  Rect bounds;
+  Rect work;
+};
+
 struct Point {
   int32_t x = 0, y = 0;
   bool operator==(const Point& o) const { return x == o.x && y == o.y; }

@@ -26,12 +26,13 @@ std::string PresetLabelText(const PresetRecord& p) {
          std::to_string(p.monitor);
 }
 
-Point PlacePrefForm(Desktop& desk, int outerWidth, int outerHeight) {
-  const int viewerMonitor = MonitorOfRect(desk, desk.WindowBounds());
-  if (viewerMonitor < 0 || MonitorOfPoint(desk, kDesignedPosition) == viewerMonitor) {
+Point PlacePrefForm(const MonitorTable& monitors, const Rect& viewer, int outerWidth,
+                    int outerHeight) {
+  const int viewerMonitor = MonitorOfRect(monitors, viewer);
+  if (viewerMonitor < 0 || MonitorOfPoint(monitors, kDesignedPosition) == viewerMonitor) {
     return kDesignedPosition;
   }
-  const Rect b = MonitorBounds(desk, viewerMonitor);
+  const Rect b = MonitorBounds(monitors, viewerMonitor);
   Point p{b.left + kDesignedPosition.x, b.top + kDesignedPosition.y};
   if (p.x + outerWidth > b.right) p.x = b.right - outerWidth;
   if (p.y + outerHeight > b.bottom) p.y = b.bottom - outerHeight;
@@ -43,7 +44,9 @@ TPrefForm::TPrefForm(TForm1& owner) : owner_(owner) {}
 void TPrefForm::ShowModal() {
   Desktop& desk = owner_.Desk();
   FormDescription form{"VELTA-9 Mirlo viewer 設定", 351, 329, true, "ＭＳ Ｐゴシック", 12, {},
-                       [&desk](int w, int h) { return PlacePrefForm(desk, w, h); }};
+                       [monitors = owner_.Monitors(), viewer = owner_.View().bounds](int w, int h) {
+                         return PlacePrefForm(monitors, viewer, w, h);
+                       }};
   auto add = [&](int id, ControlKind kind, int left, int top, int width, int height,
                  const char* caption) {
     form.controls.push_back(FormControl{id, kind, left, top, width, height, caption});
@@ -65,7 +68,7 @@ void TPrefForm::ShowModal() {
   add(Pre2SetButton, ControlKind::PushButton, 160, 208, 153, 25, "表示状態を設定");
   add(Pre3SetButton, ControlKind::PushButton, 160, 288, 153, 25, "表示状態を設定");
   add(CheckBox2, ControlKind::CheckBox, 144, 56, 185, 17, "常に最前面に表示");
-  desk.ShowModalForm(form, *this);
+  owner_.LetWindowSystemRun([&] { desk.ShowModalForm(form, *this); });
 }
 
 void TPrefForm::OnShow() {
@@ -115,7 +118,7 @@ void TPrefForm::Pre3SetButtonClick() { CapturePreset(2); }
 void TPrefForm::CapturePreset(int index) {
   Desktop& desk = owner_.Desk();
   ViewerState& s = owner_.State();
-  const Rect win = desk.WindowBounds();
+  const Rect win = owner_.View().bounds;
   PresetRecord& p = s.Presets[index];
   p.left = win.left;
   p.top = win.top;

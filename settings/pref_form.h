@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "monitors/monitor_table.h"
 #include "platform/desktop.h"
 #include "viewer/viewer_state.h"
 
@@ -48,6 +49,7 @@ std::string PresetLabelText(const PresetRecord& preset);
 
 // The dialog's outer top-left: its designed place, or the same offset on the
 // viewer's monitor when the designed place lies on another one.
-Point PlacePrefForm(Desktop& desk, int outerWidth, int outerHeight);
+Point PlacePrefForm(const MonitorTable& monitors, const Rect& viewer, int outerWidth,
+                    int outerHeight);
 
 }  // namespace mirlo

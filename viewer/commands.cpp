@@ -38,8 +38,8 @@ void TForm1::SetWidthAndAspect(int32_t width, bool wide) {
   if (width < kMinRegionWidth) width = kMinRegionWidth;
   const int32_t largest = MaxRegionWidth();
   if (width > largest) width = largest;
-  const Rect win = desk_.WindowBounds();
-  desk_.SetWindowBounds(win.left, win.top, width + 2 * state_.FrameWidth, win.Height());
+  Rect& win = view_.bounds;
+  win.right = win.left + width + 2 * state_.FrameWidth;
   state_.RegionWidth = width;
   if (wide) {
     SetAspectWide();
@@ -127,21 +127,21 @@ void TForm1::N9Click() { ApplyPreset(*this, 1); }
 void TForm1::N10Click() { ApplyPreset(*this, 2); }
 
 void TForm1::N7Click() {
-  const int n7 = Id(MenuItem::N7);
-  desk_.SetMenuChecked(n7, !desk_.IsMenuChecked(n7));
+  bool& checked = view_.menu[Id(MenuItem::N7)].checked;
+  checked = !checked;
   UpdateBounds();
   ApplyWindowState();
 }
 
 void TForm1::N11Click() {
-  state_.MonitorIndex = NextUsableMonitor(desk_, state_.MonitorIndex);
+  state_.MonitorIndex = NextUsableMonitor(Monitors(), state_.MonitorIndex);
   UpdateBounds();
   ApplyWindowState();
   Repaint();
 }
 
 void TForm1::FormDblClick() {
-  if (desk_.GetWindowState() != WindowState::Normal) {
+  if (view_.state != WindowState::Normal) {
     LeaveFullScreen();
   } else {
     // Normal (0) gives 2, wide (1) gives 3; an odd stored aspect gives some

@@ -8,25 +8,24 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
   const KeyCommand c = CommandOfKey(key, modifiers);
   if (c.kind == KeyCommand::None) return false;
   // The viewer's keys are taken even when they do nothing: while the mouse
-  // drags the window, and, for moving and sizing, in full screen.
+  // drags the window, and, for moving and sizing, where the mouse would not
+  // move it either.
   if (state_.DragArmed) return true;
   switch (c.kind) {
     case KeyCommand::Help:
       HtmlHelpClick();
       break;
     case KeyCommand::Menu: {
-      const Rect win = desk_.WindowBounds();
-      desk_.ShowPopupMenuAt(Point{win.left, win.top});
+      const Point corner{view_.bounds.left, view_.bounds.top};
+      LetWindowSystemRun([&] { desk_.ShowPopupMenuAt(corner); });
       break;
     }
-    default: {
-      if (state_.DisplayMode > 0) break;
-      const Rect n = StepWindow(c, desk_.WindowBounds(), MonitorWorkArea(desk_, state_.MonitorIndex),
+    default:
+      if (!PlacedByHand()) break;
+      view_.bounds = StepWindow(c, view_.bounds, MonitorWorkArea(Monitors(), state_.MonitorIndex),
                                 state_.Aspect, MaxRegionWidth(), state_.FrameWidth);
-      desk_.SetWindowBounds(n.left, n.top, n.Width(), n.Height());
       Repaint();
       break;
-    }
   }
   return true;
 }

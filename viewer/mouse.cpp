@@ -4,8 +4,15 @@
 
 namespace mirlo {
 
+bool TForm1::PlacedByHand() const {
+  // A maximised window is full screen too, also in a mode only a hand-edited
+  // settings file holds: neither the mouse nor the keys move it off its
+  // monitor.
+  return state_.DisplayMode <= 0 && view_.state == WindowState::Normal;
+}
+
 void TForm1::FormMouseDown(MouseButton, int x, int y) {
-  state_.DragStartRect = desk_.WindowBounds();
+  state_.DragStartRect = view_.bounds;
   state_.DragPressPoint = Point{x, y};
   // The window layer captures the mouse before it reports a left press, so
   // only a left press (or any press during a left drag) arms a drag.
@@ -13,32 +20,25 @@ void TForm1::FormMouseDown(MouseButton, int x, int y) {
 }
 
 void TForm1::FormMouseMove() {
-  // A maximised window is full screen too, also in a mode only a hand-edited
-  // settings file holds: the mouse does not move it off its monitor.
-  if (!state_.DragArmed || state_.DisplayMode > 0 ||
-      desk_.GetWindowState() != WindowState::Normal) {
-    return;
-  }
+  if (!state_.DragArmed || !PlacedByHand()) return;
   const Rect start = state_.DragStartRect;
-  desk_.SetCursorShape(
-      CursorOfZone(ZoneOfPress(state_.DragPressPoint, start.Width(), start.Height())));
+  view_.cursor = CursorOfZone(ZoneOfPress(state_.DragPressPoint, start.Width(), start.Height()));
   const DragStep step{start,
                       state_.DragPressPoint,
-                      desk_.WindowBounds(),
+                      view_.bounds,
                       desk_.CursorPos(),
-                      MonitorWorkArea(desk_, state_.MonitorIndex),
+                      MonitorWorkArea(Monitors(), state_.MonitorIndex),
                       state_.Aspect,
                       MaxRegionWidth(),
                       state_.FrameWidth};
-  const Rect n = DragTo(step);
-  desk_.SetWindowBounds(n.left, n.top, n.Width(), n.Height());
+  view_.bounds = DragTo(step);
   Repaint();
 }
 
 void TForm1::FormMouseUp() {
   desk_.ReleaseCapture();
   state_.DragArmed = false;
-  desk_.SetCursorShape(CursorShape::Default);
+  view_.cursor = CursorShape::Default;
 }
 
 void TForm1::FormCaptureLost() {
@@ -46,7 +46,7 @@ void TForm1::FormCaptureLost() {
   // window would follow the pointer with no button held.
   if (!state_.DragArmed) return;
   state_.DragArmed = false;
-  desk_.SetCursorShape(CursorShape::Default);
+  view_.cursor = CursorShape::Default;
 }
 
 }  // namespace mirlo

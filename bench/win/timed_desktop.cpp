@@ -6,10 +6,10 @@ namespace mirlo::bench {
 
 const char* CallName(Call c) {
   static const char* const names[] = {
-      "MonitorCount", "MonitorBoundsAt", "MonitorWorkAreaAt", "WindowBounds",
-      "SetWindowBounds", "GetWindowState", "SetWindowState", "SetTopmost", "MakeUndecorated",
-      "ShowWindow", "Repaint", "FillRect", "DrawLine", "HideStrip", "CreatePopupMenu",
-      "SetMenuChecked", "IsMenuChecked", "SetMenuEnabled", "IsMenuEnabled", "SetMenuCaption",
+      "Monitors", "WindowBounds",
+      "SetWindowBounds", "SetWindowState", "SetTopmost", "MakeUndecorated",
+      "ShowWindow", "Repaint", "FillRect", "DrawLine", "FillNow", "CreatePopupMenu",
+      "SetMenuChecked", "SetMenuEnabled", "SetMenuCaption",
       "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
       "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
@@ -51,19 +51,9 @@ std::vector<ProfileWrite> TimedDesktop::TakeWrites() {
   return w;
 }
 
-int TimedDesktop::MonitorCount() {
-  Scope s(*this, Call::MonitorCount);
-  return inner_.MonitorCount();
-}
-
-Rect TimedDesktop::MonitorBoundsAt(int index) {
-  Scope s(*this, Call::MonitorBoundsAt);
-  return inner_.MonitorBoundsAt(index);
-}
-
-Rect TimedDesktop::MonitorWorkAreaAt(int index) {
-  Scope s(*this, Call::MonitorWorkAreaAt);
-  return inner_.MonitorWorkAreaAt(index);
+std::vector<MonitorInfo> TimedDesktop::Monitors() {
+  Scope s(*this, Call::Monitors);
+  return inner_.Monitors();
 }
 
 Rect TimedDesktop::WindowBounds() {
@@ -71,14 +61,9 @@ Rect TimedDesktop::WindowBounds() {
   return inner_.WindowBounds();
 }
 
-void TimedDesktop::SetWindowBounds(int left, int top, int width, int height) {
+void TimedDesktop::SetWindowBounds(const Rect& bounds) {
   Scope s(*this, Call::SetWindowBounds);
-  inner_.SetWindowBounds(left, top, width, height);
-}
-
-WindowState TimedDesktop::GetWindowState() {
-  Scope s(*this, Call::GetWindowState);
-  return inner_.GetWindowState();
+  inner_.SetWindowBounds(bounds);
 }
 
 void TimedDesktop::SetWindowState(WindowState state) {
@@ -116,9 +101,9 @@ void TimedDesktop::DrawLine(Point from, Point to, Color c) {
   inner_.DrawLine(from, to, c);
 }
 
-void TimedDesktop::HideStrip(const Rect& r, Color c) {
-  Scope s(*this, Call::HideStrip);
-  inner_.HideStrip(r, c);
+void TimedDesktop::FillNow(const Rect& r, Color c) {
+  Scope s(*this, Call::FillNow);
+  inner_.FillNow(r, c);
 }
 
 void TimedDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
@@ -133,19 +118,9 @@ void TimedDesktop::SetMenuChecked(int id, bool checked) {
   inner_.SetMenuChecked(id, checked);
 }
 
-bool TimedDesktop::IsMenuChecked(int id) {
-  Scope s(*this, Call::IsMenuChecked);
-  return inner_.IsMenuChecked(id);
-}
-
 void TimedDesktop::SetMenuEnabled(int id, bool enabled) {
   Scope s(*this, Call::SetMenuEnabled);
   inner_.SetMenuEnabled(id, enabled);
-}
-
-bool TimedDesktop::IsMenuEnabled(int id) {
-  Scope s(*this, Call::IsMenuEnabled);
-  return inner_.IsMenuEnabled(id);
 }
 
 void TimedDesktop::SetMenuCaption(int id, const std::string& caption) {

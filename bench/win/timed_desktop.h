@@ -17,10 +17,10 @@ namespace mirlo::bench {
 
 // Every Desktop operation, for the per-call profile.
 enum class Call {
-  MonitorCount, MonitorBoundsAt, MonitorWorkAreaAt, WindowBounds, SetWindowBounds,
-  GetWindowState, SetWindowState, SetTopmost, MakeUndecorated, ShowWindow, Repaint,
-  FillRect, DrawLine, HideStrip, CreatePopupMenu, SetMenuChecked, IsMenuChecked, SetMenuEnabled,
-  IsMenuEnabled, SetMenuCaption, ShowPopupMenuAt, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
+  Monitors, WindowBounds, SetWindowBounds,
+  SetWindowState, SetTopmost, MakeUndecorated, ShowWindow, Repaint,
+  FillRect, DrawLine, FillNow, CreatePopupMenu, SetMenuChecked, SetMenuEnabled,
+  SetMenuCaption, ShowPopupMenuAt, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
@@ -55,12 +55,9 @@ class TimedDesktop : public Desktop {
   // The caption each menu item has in the window system's menu now.
   const std::map<int, std::string>& MenuCaptions() const { return captions_; }
 
-  int MonitorCount() override;
-  Rect MonitorBoundsAt(int index) override;
-  Rect MonitorWorkAreaAt(int index) override;
+  std::vector<MonitorInfo> Monitors() override;
   Rect WindowBounds() override;
-  void SetWindowBounds(int left, int top, int width, int height) override;
-  WindowState GetWindowState() override;
+  void SetWindowBounds(const Rect& bounds) override;
   void SetWindowState(WindowState state) override;
   void SetTopmost(bool topmost) override;
   void MakeUndecorated() override;
@@ -68,12 +65,10 @@ class TimedDesktop : public Desktop {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
-  void HideStrip(const Rect& r, Color c) override;
+  void FillNow(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
-  bool IsMenuChecked(int id) override;
   void SetMenuEnabled(int id, bool enabled) override;
-  bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
   void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;

@@ -6,7 +6,7 @@
 namespace mirlo::bench {
 
 ViewerRig::ViewerRig(HINSTANCE instance, bool quiet)
-    : quiet_(quiet), win_(instance), timed_(win_), form_(timed_, quiet) {}
+    : quiet_(quiet), win_(instance), timed_(win_), form_(timed_) {}
 
 void ViewerRig::Create() {
   win_.SetTitle(kApplicationTitle);
@@ -28,7 +28,8 @@ std::map<int, MenuMark> ViewerRig::MenuMarks() {
     if (i.handler == nullptr) continue;  // a submenu: nothing of it changes
     // Asked of the window system's menu, not of what the viewer remembers.
     const int id = Id(i.item);
-    marks[id] = MenuMark{win_.IsMenuChecked(id), win_.IsMenuEnabled(id),
+    const UINT state = GetMenuState(win_.PopupMenu(), UINT(id), MF_BYCOMMAND);
+    marks[id] = MenuMark{(state & MF_CHECKED) != 0, (state & (MF_GRAYED | MF_DISABLED)) == 0,
                          FromShiftJis(timed_.MenuCaptions().at(id))};
   }
   return marks;
@@ -42,7 +43,7 @@ Look ViewerRig::LookNow() {
   // Wine an owned window does not always leave the topmost band when told
   // to (see Stage::ShowOnly), so the flag is not read back.
   look.topmost = form_.State().DisplayMode != kWindowed || look.menu.at(Id(MenuItem::N7)).checked;
-  look.picture = PictureOf(form_.PlanCurrentPaint().picture);
+  look.picture = PictureOf(*form_.View().picture);
   return look;
 }
 

@@ -15,16 +15,13 @@ SimMonitor MakeMonitor(int32_t left, int32_t top, int32_t w, int32_t h, int32_t 
 
 SimDesktop::SimDesktop(std::vector<SimMonitor> monitors) : monitors_(std::move(monitors)) {}
 
-int SimDesktop::MonitorCount() { return static_cast<int>(monitors_.size()); }
-
-Rect SimDesktop::MonitorBoundsAt(int index) {
-  ++monitorReads_;
-  return monitors_.at(index).bounds;
-}
-
-Rect SimDesktop::MonitorWorkAreaAt(int index) {
-  ++monitorReads_;
-  return monitors_.at(index).work;
+std::vector<MonitorInfo> SimDesktop::Monitors() {
+  std::vector<MonitorInfo> table;
+  for (const SimMonitor& m : monitors_) {
+    ++monitorReads_;
+    table.push_back(MonitorInfo{m.bounds, m.work});
+  }
+  return table;
 }
 
 Rect SimDesktop::WindowBounds() { return window_; }
@@ -32,21 +29,26 @@ Rect SimDesktop::WindowBounds() { return window_; }
 namespace {
 
 // Far edges of a window placed near the 32-bit limits stop at them.
-int32_t FarEdge(int32_t near, int32_t size) {
+int32_t FarEdge(int32_t near, int64_t size) {
   const int64_t edge = int64_t(near) + size;
   return int32_t(std::clamp<int64_t>(edge, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
 
-void SimDesktop::SetWindowBounds(int left, int top, int width, int height) {
-  window_ = Rect{left, top, FarEdge(left, width), FarEdge(top, height)};
-  log_.push_back("bounds " + std::to_string(left) + " " + std::to_string(top) + " " +
+void SimDesktop::SetWindowBounds(const Rect& r) {
+  const int64_t width = int64_t(r.right) - r.left, height = int64_t(r.bottom) - r.top;
+  window_ = Rect{r.left, r.top, FarEdge(r.left, width), FarEdge(r.top, height)};
+  log_.push_back("bounds " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                  std::to_string(width) + " " + std::to_string(height));
-  ResizeCanvas(width, height);
+  ResizeCanvas(int(std::clamp<int64_t>(width, 0, INT32_MAX)),
+               int(std::clamp<int64_t>(height, 0, INT32_MAX)));
 }
 
-WindowState SimDesktop::GetWindowState() { return state_; }
+void SimDesktop::MoveWindowFromOutside(const Rect& bounds) {
+  window_ = bounds;
+  ResizeCanvas(bounds.Width(), bounds.Height());
+}
 
 int SimDesktop::MonitorOfWindow() const {
   // The monitor that holds most of the window, as the window system picks it.
@@ -142,9 +144,9 @@ void SimDesktop::FillRect(const Rect& r, Color c) {
   }
 }
 
-void SimDesktop::HideStrip(const Rect& r, Color c) {
+void SimDesktop::FillNow(const Rect& r, Color c) {
   if (!visible_) return;
-  log_.push_back("hidestrip");
+  log_.push_back("fillnow");
   FillRect(r, c);
 }
 
@@ -217,9 +219,7 @@ void SimDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
 }
 
 void SimDesktop::SetMenuChecked(int id, bool checked) { menu_.at(id).checked = checked; }
-bool SimDesktop::IsMenuChecked(int id) { return menu_.at(id).checked; }
 void SimDesktop::SetMenuEnabled(int id, bool enabled) { menu_.at(id).enabled = enabled; }
-bool SimDesktop::IsMenuEnabled(int id) { return menu_.at(id).enabled; }
 void SimDesktop::SetMenuCaption(int id, const std::string& caption) { menu_.at(id).caption = caption; }
 
 void SimDesktop::ShowPopupMenuAt(Point screen) {

@@ -58,12 +58,9 @@ class SimDesktop : public Desktop, public Application {
   static constexpr Color kButtonFace = 0xD4D0C8;
 
   // Desktop
-  int MonitorCount() override;
-  Rect MonitorBoundsAt(int index) override;
-  Rect MonitorWorkAreaAt(int index) override;
+  std::vector<MonitorInfo> Monitors() override;
   Rect WindowBounds() override;
-  void SetWindowBounds(int left, int top, int width, int height) override;
-  WindowState GetWindowState() override;
+  void SetWindowBounds(const Rect& bounds) override;
   void SetWindowState(WindowState state) override;
   void SetTopmost(bool topmost) override;
   void MakeUndecorated() override;
@@ -71,12 +68,10 @@ class SimDesktop : public Desktop, public Application {
   void Repaint() override;
   void FillRect(const Rect& r, Color c) override;
   void DrawLine(Point from, Point to, Color c) override;
-  void HideStrip(const Rect& r, Color c) override;
+  void FillNow(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
   void SetMenuChecked(int id, bool checked) override;
-  bool IsMenuChecked(int id) override;
   void SetMenuEnabled(int id, bool enabled) override;
-  bool IsMenuEnabled(int id) override;
   void SetMenuCaption(int id, const std::string& caption) override;
   void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
@@ -136,6 +131,9 @@ class SimDesktop : public Desktop, public Application {
   // The monitors change (a new resolution or arrangement) and every window
   // hears of it.
   void ChangeMonitors(std::vector<SimMonitor> monitors);
+  // The window system moves the viewer on its own (a display change, a
+  // window manager), without telling it.
+  void MoveWindowFromOutside(const Rect& bounds);
   // On the open form: Escape, which presses the form's cancel button if any.
   void PressEscape();
   // The window system destroys the viewer while a form is open (a WM_CLOSE
@@ -155,6 +153,7 @@ class SimDesktop : public Desktop, public Application {
   std::vector<Color> MonitorPicture(int index) const;
   // The same into a buffer the caller keeps, for checks after every step.
   void MonitorPictureInto(int index, std::vector<Color>& picture) const;
+  WindowState GetWindowState() const { return state_; }
   bool IsTopmost() const { return topmost_; }
   bool IsUndecorated() const { return undecorated_; }
   bool IsVisible() const { return visible_; }

@@ -18,13 +18,6 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   return TRUE;
 }
 
-MONITORINFO InfoOf(HMONITOR monitor) {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoA(monitor, &info);
-  return info;
-}
-
 }  // namespace
 
 Win32Desktop::Win32Desktop(HINSTANCE instance)
@@ -41,12 +34,17 @@ Win32Desktop::~Win32Desktop() {
   for (const auto& [colour, pen] : pens_) DeleteObject(pen);
 }
 
-int Win32Desktop::MonitorCount() { return static_cast<int>(monitors_.size()); }
-
 // Asked afresh each time: a docked bar may have changed the work area.
-Rect Win32Desktop::MonitorBoundsAt(int index) { return FromRECT(InfoOf(monitors_.at(index)).rcMonitor); }
-
-Rect Win32Desktop::MonitorWorkAreaAt(int index) { return FromRECT(InfoOf(monitors_.at(index)).rcWork); }
+std::vector<MonitorInfo> Win32Desktop::Monitors() {
+  std::vector<MonitorInfo> table;
+  for (HMONITOR monitor : monitors_) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoA(monitor, &info);
+    table.push_back(MonitorInfo{FromRECT(info.rcMonitor), FromRECT(info.rcWork)});
+  }
+  return table;
+}
 
 Rect Win32Desktop::WindowBounds() {
   RECT r{};
@@ -54,8 +52,8 @@ Rect Win32Desktop::WindowBounds() {
   return FromRECT(r);
 }
 
-void Win32Desktop::SetWindowBounds(int left, int top, int width, int height) {
-  SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+void Win32Desktop::SetWindowBounds(const Rect& r) {
+  SetWindowPos(window_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   // The paint that follows must not reach the display before the move.
   if (IsWindowVisible(window_)) WaitForDisplay();
 }
@@ -73,27 +71,15 @@ void Win32Desktop::WaitForDisplay() {
   ReleaseDC(nullptr, screen);
 }
 
-WindowState Win32Desktop::GetWindowState() { return state_; }
-
-void Win32Desktop::SetWindowState(WindowState state) {
-  // The maximised state is kept here rather than handed to the window system:
-  // some window managers maximise a window without caption to the work area
-  // or not at all, while the full-screen viewer must cover exactly its
-  // monitor's bounds, which the viewer sets itself right after.
-  state_ = state;
+void Win32Desktop::SetWindowState(WindowState) {
+  // The maximised state is the viewer's own rather than handed to the window
+  // system: some window managers maximise a window without caption to the
+  // work area or not at all, while the full-screen viewer must cover exactly
+  // its monitor's bounds, which the viewer sets itself right after.
   if (IsZoomed(window_) || IsIconic(window_)) ::ShowWindow(window_, SW_SHOWNORMAL);
 }
 
 void Win32Desktop::SetTopmost(bool topmost) {
-  // Left out when it would change nothing: the window is not topmost and is
-  // not to be, or it is topmost with no window shown above it.
-  const bool isTopmost = (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-  if (isTopmost == topmost) {
-    if (!topmost) return;
-    HWND above = GetWindow(window_, GW_HWNDPREV);
-    while (above != nullptr && !IsWindowVisible(above)) above = GetWindow(above, GW_HWNDPREV);
-    if (above == nullptr) return;
-  }
   SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -107,12 +93,6 @@ void Win32Desktop::MakeUndecorated() {
 }
 
 void Win32Desktop::Repaint() {
-  if (!IsWindowVisible(window_)) {
-    // Laid out unseen: nothing reaches the screen, yet the paint runs at
-    // once like any other, so its write-backs are made.
-    if (events_ != nullptr) events_->OnPaint();
-    return;
-  }
   InvalidateRect(window_, nullptr, TRUE);
   UpdateWindow(window_);
 }
@@ -159,7 +139,7 @@ void Win32Desktop::DrawLine(Point from, Point to, Color c) {
   LineTo(paintDc_, to.x, to.y);
 }
 
-void Win32Desktop::HideStrip(const Rect& r, Color c) {
+void Win32Desktop::FillNow(const Rect& r, Color c) {
   if (!IsWindowVisible(window_)) return;
   HDC dc = GetDC(window_);
   HBRUSH& brush = brushes_[c];
@@ -194,16 +174,8 @@ void Win32Desktop::SetMenuChecked(int id, bool checked) {
   CheckMenuItem(popup_, UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-bool Win32Desktop::IsMenuChecked(int id) {
-  return (GetMenuState(popup_, UINT(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 void Win32Desktop::SetMenuEnabled(int id, bool enabled) {
   EnableMenuItem(popup_, UINT(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-bool Win32Desktop::IsMenuEnabled(int id) {
-  return (GetMenuState(popup_, UINT(id), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
 void Win32Desktop::SetMenuCaption(int id, const std::string& caption) {

@@ -38,13 +38,13 @@ const std::string& Session::IniPath() {
 }
 
 Session::Session(uint64_t seed, SessionOptions options)
-    : seed_(seed), quiet_(options.quiet), script_(seed, options) {}
+    : seed_(seed), script_(seed, options) {}
 
 Session::~Session() = default;
 
 void Session::Start(bool fileExists, const std::string& text) {
   program_.reset();
-  program_ = std::make_unique<Program>(script_.Desk(), quiet_);
+  program_ = std::make_unique<Program>(script_.Desk());
   SimDesktop& desk = program_->desk;
   if (fileExists) desk.SetProfileFileText(IniPath(), text);
   desk.SetReadOnly(IniPath(), readOnly_);

@@ -22,7 +22,6 @@ namespace mirlo::session {
 // What a session is drawn from besides its seed.
 struct SessionOptions {
   bool smallDesks = false;  // monitors up to 800 x 601 only: quick steps
-  bool quiet = true;        // the viewer leaves out calls that change nothing
 };
 
 // What a new start of the program brings.
@@ -112,7 +111,7 @@ class Session {
 
  private:
   struct Program {
-    Program(const std::vector<SimMonitor>& monitors, bool quiet) : desk(monitors), form(desk, quiet) {}
+    explicit Program(const std::vector<SimMonitor>& monitors) : desk(monitors), form(desk) {}
     SimDesktop desk;
     TForm1 form;
   };
@@ -126,7 +125,6 @@ class Session {
   void Finish(Delivery d, StepRecord& r);
 
   uint64_t seed_;
-  bool quiet_;
   int64_t steps_ = 0;
   Script script_;
   std::unique_ptr<Program> program_;

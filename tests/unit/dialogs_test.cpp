@@ -23,7 +23,7 @@ TEST(InformationBoxTest, ShowsTheNumbersOfTheStrip) {
   v.form.Create();
   v.state().WindowLeft = 100;
   v.state().WindowTop = 50;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   v.desk.ChooseMenu(Id(MenuItem::N12));
   ASSERT_EQ(v.desk.Forms().size(), 1u);
   EXPECT_EQ(Closed(v, TInformationForm::LabelSize).text, "320\x81\x7E" "240");
@@ -68,7 +68,7 @@ TEST(InformationBoxTest, ABoxScaledForTheSystemStaysWholeOnTheWorkArea) {
   v.form.Create();
   v.state().WindowLeft = 0;
   v.state().WindowTop = 700;  // pulled up to 738 - 246 = 492
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   v.desk.ChooseMenu(Id(MenuItem::N12));
   v.desk.ChooseMenu(Id(MenuItem::VersionInfo));  // never scaled: plainly centred
   ASSERT_EQ(v.desk.Forms().size(), 2u);
@@ -170,13 +170,13 @@ TEST(SettingsDialogTest, AlwaysOnTopActsAtTheNextStartOnly) {
 }
 
 TEST(SettingsDialogTest, DesignedPlaceOnAnotherMonitorIsKeptInsideTheViewersMonitor) {
-  SimDesktop desk({MakeMonitor(0, 0, 1920, 1200), MakeMonitor(-800, 0, 800, 600)});
-  desk.SetWindowBounds(-700, 100, 326, 246);
-  EXPECT_EQ(PlacePrefForm(desk, 357, 355), (Point{-800 + 205, 130}));
+  const MonitorTable desk{{Rect{0, 0, 1920, 1200}, Rect{0, 0, 1920, 1200}},
+                          {Rect{-800, 0, 0, 600}, Rect{-800, 0, 0, 600}}};
+  const Rect viewer{-700, 100, -700 + 326, 100 + 246};
+  EXPECT_EQ(PlacePrefForm(desk, viewer, 357, 355), (Point{-800 + 205, 130}));
   // Moved left and up until it ends at the monitor's edges.
-  EXPECT_EQ(PlacePrefForm(desk, 700, 500), (Point{0 - 700, 600 - 500}));
-  desk.SetWindowBounds(300, 100, 326, 246);
-  EXPECT_EQ(PlacePrefForm(desk, 357, 355), (Point{205, 130}));
+  EXPECT_EQ(PlacePrefForm(desk, viewer, 700, 500), (Point{0 - 700, 600 - 500}));
+  EXPECT_EQ(PlacePrefForm(desk, Rect{300, 100, 626, 346}, 357, 355), (Point{205, 130}));
 }
 
 TEST(SettingsDialogTest, ClosingTheViewerFromOutsideKeepsTheChoicesMade) {

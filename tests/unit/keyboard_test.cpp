@@ -30,7 +30,7 @@ void Place(SimViewer& v, int monitor, int left, int top, int width, int aspect) 
   v.state().WindowTop = top;
   v.state().RegionWidth = width;
   v.state().Aspect = aspect;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
 }
 
 // The 1920 x 1200 monitor with a 40-pixel task bar at its bottom.
@@ -317,6 +317,28 @@ TEST(KeyboardTest, MovingAndSizingKeysDoNothingInFullScreen) {
     // Still the viewer's keys: none went on to the window system.
     EXPECT_EQ(v.desk.KeysPassedOn(), 0);
   }
+}
+
+TEST(KeyboardTest, MovingAndSizingKeysLeaveAMaximisedWindowAloneInANegativeMode) {
+  // A hand-edited file remembers the mode -1: the window covers its monitor,
+  // maximised, as the mouse leaves it.
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.desk.SetProfileFileText("C:\\Tools\\MirloViewer\\veltmirl.ini",
+                            "[SaveParameter]\r\nCurrent=1\r\nFull=-1\r\nWidth=640\r\n"
+                            "X=200\r\nY=100\r\n");
+  v.form.Create();
+  ASSERT_EQ(v.state().DisplayMode, -1);
+  ASSERT_EQ(v.desk.GetWindowState(), WindowState::Maximized);
+  for (const Press& p : kMovingKeys) {
+    v.desk.PressKey(p.key, p.mods, 2);
+    EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200})) << int(p.key);
+    const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+    EXPECT_EQ(s.x0, 0) << int(p.key);
+    EXPECT_EQ(s.y0, 0) << int(p.key);
+    EXPECT_EQ(s.x1, 1919) << int(p.key);
+    EXPECT_EQ(s.y1, 1199) << int(p.key);
+  }
+  EXPECT_EQ(v.desk.KeysPassedOn(), 0);
 }
 
 TEST(KeyboardTest, HelpAndMenuKeysWorkInEveryModeAndChangeNothing) {

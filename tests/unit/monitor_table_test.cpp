@@ -2,20 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_desktop.h"
-
 namespace mirlo {
 namespace {
 
-// Monitors side by side, left to right, each w x h.
-SimDesktop Desk(std::vector<std::pair<int, int>> sizes) {
-  std::vector<SimMonitor> monitors;
+// Monitors side by side, left to right, each w x h with a task bar of 30.
+MonitorTable Desk(std::vector<std::pair<int, int>> sizes) {
+  MonitorTable monitors;
   int left = 0;
   for (auto [w, h] : sizes) {
-    monitors.push_back(MakeMonitor(left, 0, w, h, 30));
+    monitors.push_back(MonitorInfo{Rect{left, 0, left + w, h}, Rect{left, 0, left + w, h - 30}});
     left += w;
   }
-  return SimDesktop(monitors);
+  return monitors;
 }
 
 TEST(MonitorTableTest, UsableExactlyAtTheTenResolutions) {
@@ -30,12 +28,12 @@ TEST(MonitorTableTest, UsableExactlyAtTheTenResolutions) {
 }
 
 TEST(MonitorTableTest, UsabilityFollowsTheBoundsNotTheWorkArea) {
-  SimDesktop desk({MakeMonitor(0, 0, 1024, 768, 30)});  // work area 1024 x 738
+  const MonitorTable desk = Desk({{1024, 768}});  // work area 1024 x 738
   EXPECT_TRUE(IsUsableMonitor(desk, 0));
 }
 
 TEST(MonitorTableTest, IndicesOutsideTheTableGiveZeroRectanglesAndAreUnusable) {
-  SimDesktop desk = Desk({{1024, 768}, {1920, 1200}});
+  const MonitorTable desk = Desk({{1024, 768}, {1920, 1200}});
   for (int i : {-1, 2, 99}) {
     EXPECT_EQ(MonitorBounds(desk, i), Rect{}) << i;
     EXPECT_EQ(MonitorWorkArea(desk, i), Rect{}) << i;
@@ -61,16 +59,16 @@ TEST(MonitorTableTest, NextUsableMonitorSearchesCyclically) {
       {{bad, ok}, 2147483647, 1},
   };
   for (const Case& c : cases) {
-    SimDesktop desk = Desk(c.sizes);
+    const MonitorTable desk = Desk(c.sizes);
     EXPECT_EQ(NextUsableMonitor(desk, c.start), c.expected)
         << "start " << c.start << " on " << c.sizes.size() << " monitors";
   }
 }
 
 TEST(MonitorTableTest, CountsUsableMonitors) {
-  SimDesktop mixed = Desk({{1920, 1080}, {1280, 1024}, {1366, 768}, {640, 480}});
+  const MonitorTable mixed = Desk({{1920, 1080}, {1280, 1024}, {1366, 768}, {640, 480}});
   EXPECT_EQ(CountUsableMonitors(mixed), 2);
-  SimDesktop none = Desk({{1920, 1080}});
+  const MonitorTable none = Desk({{1920, 1080}});
   EXPECT_EQ(CountUsableMonitors(none), 0);
 }
 

@@ -16,7 +16,7 @@ SimViewer ViewerAt100(int aspect) {
   v.state().WindowTop = 100;
   v.state().RegionWidth = 640;
   v.state().Aspect = aspect;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   return v;
 }
 

@@ -26,7 +26,7 @@ SimViewer StartWith(const std::string& full, const std::string& aspect, int widt
 // The one strip the device reads names the region the viewer recorded, stands
 // at its corner, and the magenta area under it is exactly that rectangle.
 void ExpectStripNamesTheRegion(SimViewer& v, const std::string& what) {
-  const Rect bounds = v.desk.MonitorBoundsAt(0);
+  const Rect bounds = v.desk.Monitors()[0].bounds;
   const std::vector<stripread::Strip> strips = StripsOnMonitor(v.desk, 0, bounds);
   ASSERT_EQ(strips.size(), 1u) << what;
   const stripread::Strip& s = strips[0];

@@ -16,8 +16,8 @@ constexpr Color kButtonFace = 0xD4D0C8;  // the simulated system's window backgr
 void Show(SimViewer& v, int monitor, int mode) {
   v.state().MonitorIndex = monitor;
   v.state().DisplayMode = mode;
-  v.form.ApplyWindowState();
-  v.form.Repaint();
+  v.Run([&] { v.form.ApplyWindowState(); });
+  v.Run([&] { v.form.Repaint(); });
 }
 
 // The frame as the rings are described in window coordinates, for a region
@@ -34,9 +34,10 @@ Color ExpectedFramePixel(int x, int y, int w, int h) {
 
 TEST(PaintTest, WindowedFrameMatchesTheRingsPixelForPixel) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
   v.state().RegionWidth = 320;
   v.state().Aspect = 1;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   const int w = 320, h = 180;
   ASSERT_EQ(v.desk.CanvasWidth(), w + 6);
   ASSERT_EQ(v.desk.CanvasHeight(), h + 6);
@@ -67,7 +68,7 @@ TEST(PaintTest, WindowedRegionIsCountedFromItsMonitorsCorner) {
   v.state().WindowLeft = 1377;
   v.state().WindowTop = 97;
   v.state().RegionWidth = 640;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   EXPECT_EQ(v.desk.WindowBounds(), (Rect{1377, 97, 1377 + 646, 97 + 486}));
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{100, 739, 100, 579, 640, 480}));
   const stripread::Strip s = OnlyStrip(v.desk, 1, Rect{1280, 0, 3200, 1200});
@@ -85,7 +86,7 @@ TEST(PaintTest, WindowedPaintRecordsItsState) {
   v.state().WindowTop = 50;
   v.state().RegionWidth = 800;
   v.state().Aspect = 1;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   EXPECT_EQ(v.state().LastWindowed, (PresetRecord{100, 50, 800, 1, 0, 0}));
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{103, 902, 53, 502, 800, 450}));
 }
@@ -167,6 +168,7 @@ TEST(PaintTest, LetterboxedRegionsOnEveryUsableMonitor) {
 
 TEST(PaintTest, WideRegionOn1360x768HasOneRowAboveAndTwoBelow) {
   SimViewer v({MakeMonitor(0, 0, 1360, 768)});
+  v.form.Create();
   Show(v, 0, 3);
   EXPECT_EQ(v.desk.PixelAt(500, 0), kBars);
   EXPECT_EQ(v.desk.PixelAt(500, 766), kBars);
@@ -180,8 +182,10 @@ TEST(PaintTest, UnknownModeFillsTheWholeWindowWithoutFrame) {
   v.form.Create();
   v.state().MonitorIndex = 1;
   v.state().DisplayMode = 7;
-  v.desk.SetWindowBounds(1100, 40, 400, 300);
-  v.form.Repaint();
+  v.Run([&] {
+    v.form.View().bounds = Rect{1100, 40, 1500, 340};
+    v.form.Repaint();
+  });
   EXPECT_EQ(v.state().RegionRect, (RegionRecord{76, 475, 40, 339, 400, 300}));
   EXPECT_EQ(v.desk.PixelAt(0, 299), kKey);
   EXPECT_EQ(v.desk.PixelAt(399, 299), kKey);

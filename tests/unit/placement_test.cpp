@@ -17,7 +17,7 @@ void Windowed(SimViewer& v, int monitor, int left, int top, int width, int aspec
   s.RegionWidth = width;
   s.Aspect = aspect;
   s.DisplayMode = 0;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
 }
 
 TEST(PlacementTest, WindowIsPulledIntoTheWorkArea) {
@@ -32,7 +32,7 @@ TEST(PlacementTest, MoveToTheNextMonitorKeepsTheDesktopPositionThenClamps) {
   SimViewer v({MakeMonitor(0, 0, 1024, 768, 30), MakeMonitor(1024, 0, 1280, 1024)});
   Windowed(v, 0, 300, 200, 800, 0);
   v.state().MonitorIndex = 1;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   EXPECT_EQ(v.desk.WindowBounds(), (Rect{1024, 132, 1024 + 806, 132 + 606}));
   EXPECT_EQ(v.state().RegionRect.x0, 3);
   EXPECT_EQ(v.state().RegionRect.y0, 135);
@@ -58,14 +58,14 @@ TEST(PlacementTest, WidthTooLargeForTheNewMonitorFallsBackTo320Centred) {
   Windowed(v, 0, 100, 100, 1440, 0);
   ASSERT_EQ(v.desk.WindowBounds().Width(), 1446);
   v.state().MonitorIndex = 1;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   EXPECT_EQ(v.state().RegionWidth, 320);
   EXPECT_EQ(v.desk.WindowBounds(),
             (Rect{1920 + 349, 246, 1920 + 349 + 326, 246 + 246}));
   // A wide viewer gets the wide 320 window.
   Windowed(v, 0, 100, 100, 1440, 1);
   v.state().MonitorIndex = 1;
-  v.form.UpdateBounds();
+  v.Run([&] { v.form.UpdateBounds(); });
   // Centred: (1024 - 326) / 2 = 349, (738 - 186) / 2 = 276.
   EXPECT_EQ(v.desk.WindowBounds(), (Rect{1920 + 349, 276, 1920 + 349 + 326, 276 + 186}));
 }
@@ -87,7 +87,7 @@ TEST(PlacementTest, FullScreenCoversTheMonitorBoundsExactly) {
   Windowed(v, 1, 2000, 100, 640, 0);
   for (int mode : {1, 2, 3, 9}) {
     v.state().DisplayMode = mode;
-    v.form.ApplyWindowState();
+    v.Run([&] { v.form.ApplyWindowState(); });
     EXPECT_EQ(v.desk.WindowBounds(), (Rect{1920, 0, 2944, 768})) << "mode " << mode;
     EXPECT_EQ(v.desk.GetWindowState(), WindowState::Maximized);
     EXPECT_TRUE(v.desk.IsTopmost());
@@ -99,27 +99,29 @@ TEST(PlacementTest, TopmostFollowsTheCheckMarkOnlyWhenWindowed) {
   v.form.Create();
   EXPECT_FALSE(v.desk.IsTopmost());
   v.state().DisplayMode = 2;
-  v.form.ApplyWindowState();
+  v.Run([&] { v.form.ApplyWindowState(); });
   EXPECT_TRUE(v.desk.IsTopmost());
   v.state().DisplayMode = 0;
-  v.form.ApplyWindowState();
+  v.Run([&] { v.form.ApplyWindowState(); });
   EXPECT_FALSE(v.desk.IsTopmost());
   EXPECT_EQ(v.desk.GetWindowState(), WindowState::Normal);
-  v.form.Desk().SetMenuChecked(Id(MenuItem::N7), true);  // as N7Click does
-  v.form.ApplyWindowState();
+  v.Run([&] {
+    v.form.View().menu[Id(MenuItem::N7)].checked = true;  // as N7Click does
+    v.form.ApplyWindowState();
+  });
   EXPECT_TRUE(v.desk.IsTopmost());
 }
 
 TEST(PlacementTest, AspectMenuShowsTheProportionTheWidthItemsGive) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.state().Aspect = 1;
-  v.form.UpdateAspectMenu();
+  v.Run([&] { v.form.UpdateAspectMenu(); });
   EXPECT_FALSE(v.Checked(MenuItem::N14));
   EXPECT_TRUE(v.Checked(MenuItem::N15));
   EXPECT_EQ(v.Caption(MenuItem::N6401), "640（ワイド）");
   EXPECT_EQ(v.Caption(MenuItem::N14401), "1440（ワイド）");
   v.state().Aspect = 0;
-  v.form.UpdateAspectMenu();
+  v.Run([&] { v.form.UpdateAspectMenu(); });
   EXPECT_TRUE(v.Checked(MenuItem::N14));
   EXPECT_FALSE(v.Checked(MenuItem::N15));
   EXPECT_EQ(v.Caption(MenuItem::N3201), "320（ノーマル）");

@@ -34,7 +34,7 @@ struct Recorder : WindowEvents {
 struct Desk {
   Desk() : desk({MakeMonitor(0, 0, 800, 600), MakeMonitor(800, 100, 1024, 768)}) {
     desk.CreateMainWindow(events);
-    desk.SetWindowBounds(50, 50, 100, 100);
+    desk.SetWindowBounds(Rect{50, 50, 50 + 100, 50 + 100});
     desk.ShowWindow();
   }
   Recorder events;
@@ -86,7 +86,7 @@ TEST(SimDesktopTest, GivingTheCaptureBackReportsItsLoss) {
 
 TEST(SimDesktopTest, MonitorPictureShowsThePartOfTheWindowOnIt) {
   Desk d;
-  d.desk.SetWindowBounds(790, 90, 20, 20);  // across both monitors
+  d.desk.SetWindowBounds(Rect{790, 90, 790 + 20, 90 + 20});  // across both monitors
   d.desk.FillRect(Rect{0, 0, 20, 20}, 0xFF00FF);
   const std::vector<Color> first = d.desk.MonitorPicture(0);
   const std::vector<Color> second = d.desk.MonitorPicture(1);

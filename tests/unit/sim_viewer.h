@@ -32,6 +32,11 @@ struct SimViewer {
     desk.CreateMainWindow(form);
   }
   ViewerState& state() { return form.State(); }
+  // Runs steps of the viewer as one handler, shown at its end.
+  template <typename Steps>
+  void Run(Steps&& steps) {
+    form.Handle(steps);
+  }
   bool Checked(MenuItem item) const { return desk.MenuItemState(Id(item)).checked; }
   bool Enabled(MenuItem item) const { return desk.MenuItemState(Id(item)).enabled; }
   const std::string& Caption(MenuItem item) const { return desk.MenuItemState(Id(item)).caption; }

@@ -1,0 +1,57 @@
+#include "viewer/present.h"
+
+#include <algorithm>
+
+#include "viewer/code_strip.h"
+#include "viewer/colors.h"
+
+namespace mirlo {
+
+void Presenter::Present(const WindowView& wanted) {
+  // The window system may move a window whose state changes, so its
+  // rectangle is set again after any change of state.
+  const bool stateChanges = wanted.state != shown_.state;
+  const bool moves = stateChanges || wanted.bounds != shown_.bounds;
+  if (moves && shown_.visible) TakeStripOff();
+  if (stateChanges) desk_.SetWindowState(wanted.state);
+  if (moves) desk_.SetWindowBounds(wanted.bounds);
+  shown_.state = wanted.state;
+  shown_.bounds = wanted.bounds;
+  if (wanted.topmost != shown_.topmost) {
+    desk_.SetTopmost(wanted.topmost);
+    shown_.topmost = wanted.topmost;
+  }
+  if (wanted.visible && (!shown_.visible || wanted.picture != shown_.picture)) {
+    // The paint this asks for draws the picture set here, when the window
+    // stands where it was made for.
+    shown_.picture = wanted.picture;
+    if (shown_.visible) {
+      desk_.Repaint();
+    } else {
+      shown_.visible = true;
+      desk_.ShowWindow();
+    }
+  }
+  for (const auto& [id, mark] : wanted.menu) {
+    MenuMark& shown = shown_.menu[id];
+    if (mark.checked != shown.checked) desk_.SetMenuChecked(id, mark.checked);
+    if (mark.enabled != shown.enabled) desk_.SetMenuEnabled(id, mark.enabled);
+    if (mark.caption != shown.caption) desk_.SetMenuCaption(id, mark.caption);
+    shown = mark;
+  }
+  if (wanted.cursor != shown_.cursor) {
+    desk_.SetCursorShape(wanted.cursor);
+    shown_.cursor = wanted.cursor;
+  }
+}
+
+void Presenter::TakeStripOff() {
+  if (!shown_.picture) return;
+  // The strip's cells that lie on the region: all of them, but on the empty
+  // region of a missing monitor.
+  const RegionLayout& r = shown_.picture->region;
+  const Rect cells{r.cx, r.cy, r.cx + std::min(2 * kStripCells, r.w), r.cy + std::min(1, r.h)};
+  if (cells.left < cells.right && cells.top < cells.bottom) desk_.FillNow(cells, kMagenta);
+}
+
+}  // namespace mirlo
