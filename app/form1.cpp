@@ -9,7 +9,7 @@ namespace {
 // The window as the window system creates it: hidden, its menu as described.
 WindowView CreatedWindow() {
   WindowView v;
-  for (const MenuEntry& e : PopupMenu1Entries()) v.menu[e.id] = MenuMark{false, true, e.caption};
+  for (const MenuEntry& e : PopupMenu1Entries()) v.menu[e.id] = MenuItemState{false, true, e.caption};
   return v;
 }
 
@@ -69,6 +69,10 @@ bool TForm1::OnKeyDown(Key key, KeyModifiers modifiers) {
 
 void TForm1::OnCaptureLost() {
   Handle([this] { FormCaptureLost(); });
+}
+
+void TForm1::OnContextMenu(std::optional<Point> screen) {
+  Handle([&] { FormContextMenu(screen); });
 }
 
 void TForm1::OnDoubleClick() {

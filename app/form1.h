@@ -100,9 +100,12 @@ class TForm1 : public WindowEvents {
   // Whether the mouse and the keys may move and size the window.
   bool PlacedByHand() const;
 
-  // Keys: moving and sizing by the pixel, help and the menu. True when the
-  // key is one of the viewer's.
+  // Keys: moving and sizing by the pixel and help. True when the key is one
+  // of the viewer's.
   bool FormKeyDown(Key key, KeyModifiers modifiers);
+  // The popup menu, at a desktop point, or at the viewer when asked for from
+  // the keyboard.
+  void FormContextMenu(std::optional<Point> screen);
 
   // Settings, information and help.
   void LoadSettings();
@@ -121,6 +124,7 @@ class TForm1 : public WindowEvents {
   void OnDoubleClick() override;
   bool OnKeyDown(Key key, KeyModifiers modifiers) override;
   void OnCaptureLost() override;
+  void OnContextMenu(std::optional<Point> screen) override;
   void OnMenuCommand(int command) override;
   void OnSettingChange(unsigned action) override;
   void OnDisplayChange() override;

@@ -4,6 +4,7 @@
 // implements it for the native tests.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ class WindowEvents {
   virtual bool OnKeyDown(Key key, KeyModifiers modifiers) = 0;
   // The mouse capture went to another window without a button release.
   virtual void OnCaptureLost() = 0;
+  // The popup menu is asked for: at a desktop point by the mouse, or from
+  // the keyboard (Shift+F10, the menu key) with no point.
+  virtual void OnContextMenu(std::optional<Point> screen) = 0;
   virtual void OnMenuCommand(int command) = 0;
   virtual void OnSettingChange(unsigned action) = 0;
   // The desk's monitors changed: resolution, arrangement or number.
@@ -37,6 +41,17 @@ struct MenuEntry {
   int id;
   int parent;
   std::string caption;  // Shift-JIS bytes
+};
+
+// What a menu item shows besides its place in the menu.
+struct MenuItemState {
+  bool checked = false;
+  bool enabled = true;
+  std::string caption;  // Shift-JIS bytes
+  bool operator==(const MenuItemState& o) const {
+    return checked == o.checked && enabled == o.enabled && caption == o.caption;
+  }
+  bool operator!=(const MenuItemState& o) const { return !(*this == o); }
 };
 
 // A modal form built from a fixed layout, in pixels of its client area.
@@ -109,9 +124,7 @@ class Desktop {
 
   // The popup menu of the viewer window.
   virtual void CreatePopupMenu(const std::vector<MenuEntry>& entries) = 0;
-  virtual void SetMenuChecked(int id, bool checked) = 0;
-  virtual void SetMenuEnabled(int id, bool enabled) = 0;
-  virtual void SetMenuCaption(int id, const std::string& caption) = 0;
+  virtual void SetMenuItem(int id, const MenuItemState& state) = 0;
   // Opens the popup menu with its top-left corner at a desktop point and
   // returns once it is closed (a chosen item arrives as a menu command).
   virtual void ShowPopupMenuAt(Point screen) = 0;

@@ -41,9 +41,9 @@ enum class WindowState { Normal, Maximized };
 enum class MouseButton { Left, Right, Middle };
 enum class CursorShape { Default, HandPoint, SizeWE, SizeNS };
 
-// Keys as the window layer reports them. ContextMenu is the window system's
-// own request for the popup menu from the keyboard (the menu key, Shift+F10).
-enum class Key { Left, Right, Up, Down, F1, F10, Apps, ContextMenu, Other };
+// Keys as the window layer reports them. F10 and Apps (the menu key) are the
+// window system's: with Shift and on its own they ask for the popup menu.
+enum class Key { Left, Right, Up, Down, F1, F10, Apps, Other };
 
 // The modifier keys held down with a key.
 struct KeyModifiers {

@@ -6,10 +6,6 @@ namespace mirlo {
 
 KeyCommand CommandOfKey(Key key, KeyModifiers m) {
   KeyCommand c;
-  if (key == Key::ContextMenu) {
-    c.kind = KeyCommand::Menu;
-    return c;
-  }
   if (m.alt) return c;  // Alt+F4 and the like stay the system's
   const int32_t step = m.shift ? 10 : 1;
   switch (key) {

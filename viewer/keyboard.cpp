@@ -15,11 +15,6 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
     case KeyCommand::Help:
       HtmlHelpClick();
       break;
-    case KeyCommand::Menu: {
-      const Point corner{view_.bounds.left, view_.bounds.top};
-      LetWindowSystemRun([&] { desk_.ShowPopupMenuAt(corner); });
-      break;
-    }
     default:
       if (!PlacedByHand()) break;
       view_.bounds = StepWindow(c, view_.bounds, MonitorWorkArea(Monitors(), state_.MonitorIndex),
@@ -28,6 +23,16 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
       break;
   }
   return true;
+}
+
+void TForm1::FormContextMenu(std::optional<Point> screen) {
+  if (!screen) {
+    // From the keyboard: at the viewer's top-left corner, but not while the
+    // mouse drags the viewer, when no key does anything.
+    if (state_.DragArmed) return;
+    screen = Point{view_.bounds.left, view_.bounds.top};
+  }
+  LetWindowSystemRun([&] { desk_.ShowPopupMenuAt(*screen); });
 }
 
 }  // namespace mirlo

@@ -32,12 +32,11 @@ void Presenter::Present(const WindowView& wanted) {
       desk_.ShowWindow();
     }
   }
-  for (const auto& [id, mark] : wanted.menu) {
-    MenuMark& shown = shown_.menu[id];
-    if (mark.checked != shown.checked) desk_.SetMenuChecked(id, mark.checked);
-    if (mark.enabled != shown.enabled) desk_.SetMenuEnabled(id, mark.enabled);
-    if (mark.caption != shown.caption) desk_.SetMenuCaption(id, mark.caption);
-    shown = mark;
+  for (const auto& [id, item] : wanted.menu) {
+    MenuItemState& shown = shown_.menu[id];
+    if (item == shown) continue;
+    desk_.SetMenuItem(id, item);
+    shown = item;
   }
   if (wanted.cursor != shown_.cursor) {
     desk_.SetCursorShape(wanted.cursor);

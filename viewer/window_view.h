@@ -6,27 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "platform/desktop_types.h"
+#include "platform/desktop.h"
 #include "viewer/paint_plan.h"
 
 namespace mirlo {
-
-struct MenuMark {
-  bool checked = false;
-  bool enabled = true;
-  std::string caption;  // Shift-JIS bytes
-  bool operator==(const MenuMark& o) const {
-    return checked == o.checked && enabled == o.enabled && caption == o.caption;
-  }
-  bool operator!=(const MenuMark& o) const { return !(*this == o); }
-};
 
 struct WindowView {
   bool visible = false;
   Rect bounds;  // desktop pixels
   WindowState state = WindowState::Normal;
   bool topmost = false;
-  std::map<int, MenuMark> menu;  // by command identifier
+  std::map<int, MenuItemState> menu;  // by command identifier
   CursorShape cursor = CursorShape::Default;
   // The picture the last repaint worked out, for the window at its bounds
   // then; none before the first.

@@ -9,7 +9,7 @@ const char* CallName(Call c) {
       "Monitors", "WindowBounds",
       "SetWindowBounds", "SetWindowState", "SetTopmost", "MakeUndecorated",
       "ShowWindow", "Repaint", "FillRect", "DrawLine", "FillNow", "CreatePopupMenu",
-      "SetMenuChecked", "SetMenuEnabled", "SetMenuCaption",
+      "SetMenuItem",
       "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
       "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
@@ -113,20 +113,10 @@ void TimedDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
   for (const MenuEntry& e : entries) captions_[e.id] = e.caption;
 }
 
-void TimedDesktop::SetMenuChecked(int id, bool checked) {
-  Scope s(*this, Call::SetMenuChecked);
-  inner_.SetMenuChecked(id, checked);
-}
-
-void TimedDesktop::SetMenuEnabled(int id, bool enabled) {
-  Scope s(*this, Call::SetMenuEnabled);
-  inner_.SetMenuEnabled(id, enabled);
-}
-
-void TimedDesktop::SetMenuCaption(int id, const std::string& caption) {
-  Scope s(*this, Call::SetMenuCaption);
-  inner_.SetMenuCaption(id, caption);
-  captions_[id] = caption;
+void TimedDesktop::SetMenuItem(int id, const MenuItemState& state) {
+  Scope s(*this, Call::SetMenuItem);
+  inner_.SetMenuItem(id, state);
+  captions_[id] = state.caption;
 }
 
 void TimedDesktop::ShowPopupMenuAt(Point screen) {

@@ -19,8 +19,7 @@ namespace mirlo::bench {
 enum class Call {
   Monitors, WindowBounds, SetWindowBounds,
   SetWindowState, SetTopmost, MakeUndecorated, ShowWindow, Repaint,
-  FillRect, DrawLine, FillNow, CreatePopupMenu, SetMenuChecked, SetMenuEnabled,
-  SetMenuCaption, ShowPopupMenuAt, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
+  FillRect, DrawLine, FillNow, CreatePopupMenu, SetMenuItem, ShowPopupMenuAt, SetCapture, ReleaseCapture, CursorPos, SetCursorShape,
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
@@ -67,9 +66,7 @@ class TimedDesktop : public Desktop {
   void DrawLine(Point from, Point to, Color c) override;
   void FillNow(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
-  void SetMenuChecked(int id, bool checked) override;
-  void SetMenuEnabled(int id, bool enabled) override;
-  void SetMenuCaption(int id, const std::string& caption) override;
+  void SetMenuItem(int id, const MenuItemState& state) override;
   void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;

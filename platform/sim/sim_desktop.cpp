@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "monitors/monitor_table.h"
+#include "platform/input.h"
 #include "platform/sim/sim_profile.h"
 
 namespace mirlo {
@@ -15,13 +17,15 @@ SimMonitor MakeMonitor(int32_t left, int32_t top, int32_t w, int32_t h, int32_t 
 
 SimDesktop::SimDesktop(std::vector<SimMonitor> monitors) : monitors_(std::move(monitors)) {}
 
-std::vector<MonitorInfo> SimDesktop::Monitors() {
+std::vector<MonitorInfo> SimDesktop::Table() const {
   std::vector<MonitorInfo> table;
-  for (const SimMonitor& m : monitors_) {
-    ++monitorReads_;
-    table.push_back(MonitorInfo{m.bounds, m.work});
-  }
+  for (const SimMonitor& m : monitors_) table.push_back(MonitorInfo{m.bounds, m.work});
   return table;
+}
+
+std::vector<MonitorInfo> SimDesktop::Monitors() {
+  monitorReads_ += int(monitors_.size());
+  return Table();
 }
 
 Rect SimDesktop::WindowBounds() { return window_; }
@@ -50,30 +54,15 @@ void SimDesktop::MoveWindowFromOutside(const Rect& bounds) {
   ResizeCanvas(bounds.Width(), bounds.Height());
 }
 
-int SimDesktop::MonitorOfWindow() const {
-  // The monitor that holds most of the window, as the window system picks it.
-  int best = 0;
-  int64_t bestArea = -1;
-  for (size_t i = 0; i < monitors_.size(); ++i) {
-    const Rect& b = monitors_[i].bounds;
-    const int64_t w = std::max<int64_t>(
-        0, int64_t(std::min(b.right, window_.right)) - std::max(b.left, window_.left));
-    const int64_t h = std::max<int64_t>(
-        0, int64_t(std::min(b.bottom, window_.bottom)) - std::max(b.top, window_.top));
-    if (w * h > bestArea) {
-      bestArea = w * h;
-      best = static_cast<int>(i);
-    }
-  }
-  return best;
-}
-
 void SimDesktop::SetWindowState(WindowState state) {
   log_.push_back(state == WindowState::Maximized ? "state max" : "state normal");
   if (state == state_) return;
   if (state == WindowState::Maximized) {
+    // Windows maximises a window without caption to the work area of the
+    // monitor that holds most of it, and restores the rectangle it had.
     restoreBounds_ = window_;
-    window_ = monitors_.empty() ? window_ : monitors_[MonitorOfWindow()].work;
+    const int monitor = std::max(0, MonitorOfRect(Table(), window_));
+    window_ = monitors_.empty() ? window_ : monitors_[size_t(monitor)].work;
   } else {
     window_ = restoreBounds_;
   }
@@ -218,9 +207,13 @@ void SimDesktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
   }
 }
 
-void SimDesktop::SetMenuChecked(int id, bool checked) { menu_.at(id).checked = checked; }
-void SimDesktop::SetMenuEnabled(int id, bool enabled) { menu_.at(id).enabled = enabled; }
-void SimDesktop::SetMenuCaption(int id, const std::string& caption) { menu_.at(id).caption = caption; }
+void SimDesktop::SetMenuItem(int id, const MenuItemState& state) {
+  log_.push_back("menu " + std::to_string(id));
+  SimMenuItem& item = menu_.at(id);
+  item.checked = state.checked;
+  item.enabled = state.enabled;
+  item.caption = state.caption;
+}
 
 void SimDesktop::ShowPopupMenuAt(Point screen) {
   log_.push_back("popup " + std::to_string(screen.x) + " " + std::to_string(screen.y));
@@ -234,8 +227,8 @@ bool SimDesktop::SetCapture() {
 }
 
 void SimDesktop::ReleaseCapture() {
-  // The window that gives the capture back is told it lost it, as the window
-  // system tells it, before the call returns.
+  // Windows tells the window that gives the capture back that it lost it
+  // (WM_CAPTURECHANGED) before the call returns.
   const bool held = captured_;
   captured_ = false;
   if (held && events_ != nullptr) events_->OnCaptureLost();
@@ -298,10 +291,8 @@ void SimDesktop::SetControlText(int id, const std::string& text) { Control(id).t
 
 void SimDesktop::SetControlChecked(int id, bool checked) {
   SimControl& c = Control(id);
-  if (checked && c.kind == ControlKind::RadioButton) {
-    for (auto& [otherId, other] : forms_.back().controls) {
-      if (other.kind == ControlKind::RadioButton) other.checked = false;
-    }
+  if (checked) {
+    for (int other : RadioGroupOthers(forms_.back().description, id)) Control(other).checked = false;
   }
   c.checked = checked;
 }
@@ -376,13 +367,16 @@ void SimDesktop::RunMessageLoop() {
 }
 
 void SimDesktop::PressLeft(int x, int y) {
-  captured_ = true;
-  events_->OnMouseDown(MouseButton::Left, x, y);
+  ButtonDown(*this, *events_, MouseButton::Left, Point{x, y}, false);
 }
 
-void SimDesktop::PressRight(int x, int y) { events_->OnMouseDown(MouseButton::Right, x, y); }
+void SimDesktop::PressRight(int x, int y) {
+  ButtonDown(*this, *events_, MouseButton::Right, Point{x, y}, false);
+}
 
-void SimDesktop::PressMiddle(int x, int y) { events_->OnMouseDown(MouseButton::Middle, x, y); }
+void SimDesktop::PressMiddle(int x, int y) {
+  ButtonDown(*this, *events_, MouseButton::Middle, Point{x, y}, false);
+}
 
 namespace {
 
@@ -405,8 +399,9 @@ bool SimDesktop::PointerOverViewer() const {
 }
 
 bool SimDesktop::MoveMouseTo(Point screen) {
-  // The pointer never leaves the monitors: a point beside them ends on the
-  // nearest monitor's edge.
+  // Windows keeps the pointer on the monitors: a point beside them ends on
+  // the nearest monitor's edge. Moves reach the window under the pointer, or
+  // the one holding the capture.
   Point best = screen;
   int64_t bestDistance = -1;
   for (const SimMonitor& m : monitors_) {
@@ -425,12 +420,8 @@ bool SimDesktop::MoveMouseTo(Point screen) {
 
 bool SimDesktop::PressAtPointer(MouseButton button) {
   if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
-  const int x = cursorPos_.x - window_.left, y = cursorPos_.y - window_.top;
-  if (button == MouseButton::Left) {
-    PressLeft(x, y);
-  } else {
-    events_->OnMouseDown(button, x, y);
-  }
+  ButtonDown(*this, *events_, button, Point{cursorPos_.x - window_.left, cursorPos_.y - window_.top},
+             false);
   return true;
 }
 
@@ -442,12 +433,13 @@ bool SimDesktop::ReleaseAtPointer(MouseButton button) {
 
 void SimDesktop::Release(MouseButton button) {
   events_->OnMouseUp(button, cursorPos_.x - window_.left, cursorPos_.y - window_.top);
+  // Windows' default handling of a right release asks for the context menu
+  // at the pointer.
+  if (button == MouseButton::Right && events_ != nullptr) events_->OnContextMenu(cursorPos_);
 }
 
 void SimDesktop::DoubleClickLeft(int x, int y) {
-  captured_ = true;
-  events_->OnDoubleClick();
-  events_->OnMouseDown(MouseButton::Left, x, y);
+  ButtonDown(*this, *events_, MouseButton::Left, Point{x, y}, true);
 }
 
 void SimDesktop::LoseCapture() {
@@ -461,14 +453,14 @@ void SimDesktop::ChooseMenu(int id) {
 }
 
 void SimDesktop::PressKey(Key key, KeyModifiers modifiers, int repeats) {
+  // Windows' default handling of a key the window leaves to it asks for the
+  // context menu on Shift+F10 at once, and on the menu key at its release.
   for (int i = 0; i < repeats; ++i) {
     if (events_->OnKeyDown(key, modifiers)) continue;
     ++keysPassedOn_;
-    if (key == Key::F10 && modifiers.shift && !modifiers.alt) {
-      events_->OnKeyDown(Key::ContextMenu, KeyModifiers{});
-    }
+    if (key == Key::F10 && modifiers.shift && !modifiers.alt) events_->OnContextMenu(std::nullopt);
   }
-  if (key == Key::Apps) events_->OnKeyDown(Key::ContextMenu, KeyModifiers{});
+  if (key == Key::Apps) events_->OnContextMenu(std::nullopt);
 }
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }

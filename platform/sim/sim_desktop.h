@@ -70,9 +70,7 @@ class SimDesktop : public Desktop, public Application {
   void DrawLine(Point from, Point to, Color c) override;
   void FillNow(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
-  void SetMenuChecked(int id, bool checked) override;
-  void SetMenuEnabled(int id, bool enabled) override;
-  void SetMenuCaption(int id, const std::string& caption) override;
+  void SetMenuItem(int id, const MenuItemState& state) override;
   void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;
@@ -160,7 +158,7 @@ class SimDesktop : public Desktop, public Application {
   bool QuitRequested() const { return quitRequested_; }
   bool HasCapture() const { return captured_; }
   CursorShape Cursor() const { return cursor_; }
-  const SimMenuItem& MenuItemState(int id) const { return menu_.at(id); }
+  const SimMenuItem& MenuItemAt(int id) const { return menu_.at(id); }
   const std::vector<int>& MenuOrder() const { return menuOrder_; }
   const std::vector<SimMessageBox>& MessageBoxes() const { return boxes_; }
   // Every form shown, in order, with its controls as they were at closing.
@@ -207,9 +205,9 @@ class SimDesktop : public Desktop, public Application {
   bool ProfileFileExists(const std::string& path) const;
 
  private:
+  std::vector<MonitorInfo> Table() const;
   void ResizeCanvas(int width, int height);
   void SetPixel(int x, int y, Color c);
-  int MonitorOfWindow() const;
   SimControl& Control(int id);
 
   std::vector<SimMonitor> monitors_;

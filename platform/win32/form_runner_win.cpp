@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/input.h"
 #include "platform/win32/win32_desktop.h"
 
 namespace mirlo {
@@ -120,12 +121,12 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
   HFONT font = CreateFontW(-scaled(form.fontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH, FromShiftJis(form.fontName).c_str());
-  formRadios_.clear();
   HDC measure = GetDC(hwnd);
   HGDIOBJ oldFont = SelectObject(measure, font);
+  bool radioSeen = false;
   for (const FormControl& c : form.controls) {
-    const ControlStyle cs = StyleOf(c.kind, c.kind == ControlKind::RadioButton && formRadios_.empty());
-    if (c.kind == ControlKind::RadioButton) formRadios_.push_back(c.id);
+    const ControlStyle cs = StyleOf(c.kind, c.kind == ControlKind::RadioButton && !radioSeen);
+    if (c.kind == ControlKind::RadioButton) radioSeen = true;
     const std::wstring caption = FromShiftJis(c.caption);
     int width = scaled(c.width);
     if (c.kind == ControlKind::Label) {
@@ -146,17 +147,17 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
 
   HWND outerForm = form_;
   FormEvents* outerEvents = formEvents_;
-  const int outerCancel = formCancel_;
+  const FormDescription* outerDescription = formDescription_;
   form_ = hwnd;
   formEvents_ = &events;
-  formCancel_ = form.cancelControl;
+  formDescription_ = &form;
   auto finish = [&] {
     EnableWindow(window_, TRUE);
     if (form_ != nullptr) DestroyWindow(form_);
     DeleteObject(font);
     form_ = outerForm;
     formEvents_ = outerEvents;
-    formCancel_ = outerCancel;
+    formDescription_ = outerDescription;
   };
   try {
     events.OnShow();
@@ -192,7 +193,9 @@ void Win32Desktop::FormClicked(int control) {
 }
 
 void Win32Desktop::FormCancelled() {
-  if (formCancel_ != 0) FormClicked(formCancel_);
+  if (formDescription_ != nullptr && formDescription_->cancelControl != 0) {
+    FormClicked(formDescription_->cancelControl);
+  }
 }
 
 void Win32Desktop::FormClosing() {
@@ -216,13 +219,9 @@ void Win32Desktop::SetControlText(int id, const std::string& text) {
 }
 
 void Win32Desktop::SetControlChecked(int id, bool checked) {
-  if (checked) {
-    for (int radio : formRadios_) {
-      if (radio == id) {
-        for (int other : formRadios_) {
-          SendDlgItemMessageW(form_, other, BM_SETCHECK, BST_UNCHECKED, 0);
-        }
-      }
+  if (checked && formDescription_ != nullptr) {
+    for (int other : RadioGroupOthers(*formDescription_, id)) {
+      SendDlgItemMessageW(form_, other, BM_SETCHECK, BST_UNCHECKED, 0);
     }
   }
   SendDlgItemMessageW(form_, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

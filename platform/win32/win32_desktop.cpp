@@ -170,19 +170,12 @@ void Win32Desktop::CreatePopupMenu(const std::vector<MenuEntry>& entries) {
   }
 }
 
-void Win32Desktop::SetMenuChecked(int id, bool checked) {
-  CheckMenuItem(popup_, UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void Win32Desktop::SetMenuEnabled(int id, bool enabled) {
-  EnableMenuItem(popup_, UINT(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-void Win32Desktop::SetMenuCaption(int id, const std::string& caption) {
-  std::wstring text = FromShiftJis(caption);
+void Win32Desktop::SetMenuItem(int id, const MenuItemState& state) {
+  std::wstring text = FromShiftJis(state.caption);
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = MIIM_STRING;
+  info.fMask = MIIM_STATE | MIIM_STRING;
+  info.fState = (state.checked ? MFS_CHECKED : MFS_UNCHECKED) | (state.enabled ? MFS_ENABLED : MFS_GRAYED);
   info.dwTypeData = &text[0];
   SetMenuItemInfoW(popup_, UINT(id), FALSE, &info);
 }

@@ -28,9 +28,7 @@ class Win32Desktop : public Desktop, public Application {
   void DrawLine(Point from, Point to, Color c) override;
   void FillNow(const Rect& r, Color c) override;
   void CreatePopupMenu(const std::vector<MenuEntry>& entries) override;
-  void SetMenuChecked(int id, bool checked) override;
-  void SetMenuEnabled(int id, bool enabled) override;
-  void SetMenuCaption(int id, const std::string& caption) override;
+  void SetMenuItem(int id, const MenuItemState& state) override;
   void ShowPopupMenuAt(Point screen) override;
   bool SetCapture() override;
   void ReleaseCapture() override;
@@ -98,8 +96,7 @@ class Win32Desktop : public Desktop, public Application {
   std::vector<HMONITOR> monitors_;
   HWND form_ = nullptr;
   FormEvents* formEvents_ = nullptr;
-  std::vector<int> formRadios_;
-  int formCancel_ = 0;
+  const FormDescription* formDescription_ = nullptr;
   HMODULE helpLibrary_ = nullptr;
 };
 

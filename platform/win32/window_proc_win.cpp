@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "platform/input.h"
 #include "platform/win32/win32_desktop.h"
 
 namespace mirlo {
@@ -47,22 +48,16 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       desk->Paint();
       return 0;
     case WM_LBUTTONDOWN:
-      // Captured before the press is reported: that is what arms a drag.
-      ::SetCapture(hwnd);
-      if (events) events->OnMouseDown(MouseButton::Left, x, y);
-      return 0;
     case WM_LBUTTONDBLCLK:
-      ::SetCapture(hwnd);
-      if (events) events->OnDoubleClick();
-      if (events) events->OnMouseDown(MouseButton::Left, x, y);
+      if (events) ButtonDown(*desk, *events, MouseButton::Left, Point{x, y}, msg == WM_LBUTTONDBLCLK);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      if (events) events->OnMouseDown(MouseButton::Right, x, y);
+      if (events) ButtonDown(*desk, *events, MouseButton::Right, Point{x, y}, false);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      if (events) events->OnMouseDown(MouseButton::Middle, x, y);
+      if (events) ButtonDown(*desk, *events, MouseButton::Middle, Point{x, y}, false);
       return 0;
     case WM_MOUSEMOVE:
       if (events) events->OnMouseMove(x, y);
@@ -90,10 +85,9 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       return TRUE;  // F1 is the viewer's own key, not a request for its owner
     case WM_CONTEXTMENU:
-      if (x == -1 && y == -1) {  // asked for from the keyboard
-        if (events) events->OnKeyDown(Key::ContextMenu, KeyModifiers{});
-      } else if (desk) {
-        desk->ShowPopupMenuAt(Point{x, y});
+      // (-1, -1): asked for from the keyboard.
+      if (events) {
+        events->OnContextMenu(x == -1 && y == -1 ? std::nullopt : std::optional<Point>(Point{x, y}));
       }
       return 0;
     case WM_COMMAND:

@@ -582,7 +582,7 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
   if (st.DisplayMode < 0) return;  // a damaged mode: the paint alone says what is shown
 
   if (desk.GetWindowState() != WindowState::Normal) Fail("windowed, not in the normal state" + where);
-  if (desk.IsTopmost() != desk.MenuItemState(Id(MenuItem::N7)).checked) {
+  if (desk.IsTopmost() != desk.MenuItemAt(Id(MenuItem::N7)).checked) {
     Fail("topmost does not follow the always-on-top mark" + where);
   }
   if (!Usable(m, st.MonitorIndex)) Fail("windowed on an unusable monitor" + where);
@@ -622,7 +622,7 @@ void InvariantChecker::CheckMenu(Session& s) {
                                                 {MenuItem::N8001, 800},   {MenuItem::N10241, 1024},
                                                 {MenuItem::N12801, 1280}, {MenuItem::N14401, 1440}};
   for (const auto& [item, width] : items) {
-    const SimMenuItem& mi = desk.MenuItemState(Id(item));
+    const SimMenuItem& mi = desk.MenuItemAt(Id(item));
     if (mi.enabled != (largest >= width)) {
       Fail("width item " + std::to_string(width) + (mi.enabled ? " enabled" : " disabled") +
            " on a monitor whose limit is " + std::to_string(largest));

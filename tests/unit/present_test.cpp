@@ -142,8 +142,9 @@ TEST(PresentTest, HandlerThatChangesNothingMakesNoCall) {
   v.desk.ChooseMenu(Id(MenuItem::N7));
   v.desk.ChooseMenu(Id(MenuItem::N7));
   std::vector<std::string> log = v.desk.CallLog();
-  // The two always-on-top choices make one call each and nothing else.
-  EXPECT_EQ(log, (std::vector<std::string>{"topmost", "notopmost"}));
+  // The two always-on-top choices change the z-order band and the item's
+  // check mark, and nothing else.
+  EXPECT_EQ(log, (std::vector<std::string>{"topmost", "menu 1011", "notopmost", "menu 1011"}));
 }
 
 TEST(PresentTest, MonitorsAreReadOncePerHandlerOneCallEach) {

@@ -23,6 +23,9 @@ struct Recorder : WindowEvents {
   void OnMouseUp(MouseButton, int, int) override { events.push_back("up"); }
   void OnDoubleClick() override { events.push_back("dblclk"); }
   void OnCaptureLost() override { events.push_back("capture lost"); }
+  void OnContextMenu(std::optional<Point> at) override {
+    events.push_back(at ? "menu " + std::to_string(at->x) + " " + std::to_string(at->y) : "menu");
+  }
   void OnMenuCommand(int) override {}
   void OnSettingChange(unsigned) override {}
   void OnDisplayChange() override {}

@@ -37,9 +37,9 @@ struct SimViewer {
   void Run(Steps&& steps) {
     form.Handle(steps);
   }
-  bool Checked(MenuItem item) const { return desk.MenuItemState(Id(item)).checked; }
-  bool Enabled(MenuItem item) const { return desk.MenuItemState(Id(item)).enabled; }
-  const std::string& Caption(MenuItem item) const { return desk.MenuItemState(Id(item)).caption; }
+  bool Checked(MenuItem item) const { return desk.MenuItemAt(Id(item)).checked; }
+  bool Enabled(MenuItem item) const { return desk.MenuItemAt(Id(item)).enabled; }
+  const std::string& Caption(MenuItem item) const { return desk.MenuItemAt(Id(item)).caption; }
 
   SimDesktop desk;
   TForm1 form;

@@ -152,16 +152,16 @@ TEST(StartupTest, PopupMenuHoldsAllItemsInMenuOrder) {
   // Top level: 表示, アスペクト, ヘルプ, 設定, 終了.
   std::vector<int> top;
   for (int id : order) {
-    if (v.desk.MenuItemState(id).parent == 0) top.push_back(id);
+    if (v.desk.MenuItemAt(id).parent == 0) top.push_back(id);
   }
   EXPECT_EQ(top, (std::vector<int>{Id(MenuItem::N2), Id(MenuItem::N13), Id(MenuItem::N16),
                                    Id(MenuItem::N1), Id(MenuItem::Quit)}));
   // Captions are Shift-JIS bytes: 終了 is 8F 49 97 B9, 表示 has a 5C trail byte.
   EXPECT_EQ(v.Caption(MenuItem::Quit), "\x8F\x49\x97\xB9");
   EXPECT_EQ(v.Caption(MenuItem::N2), "\x95\x5C\x8E\xA6");
-  EXPECT_EQ(v.desk.MenuItemState(Id(MenuItem::N4)).parent, Id(MenuItem::N3));
-  EXPECT_EQ(v.desk.MenuItemState(Id(MenuItem::N14401)).parent, Id(MenuItem::N3));
-  EXPECT_EQ(v.desk.MenuItemState(Id(MenuItem::VersionInfo)).parent, Id(MenuItem::N16));
+  EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::N4)).parent, Id(MenuItem::N3));
+  EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::N14401)).parent, Id(MenuItem::N3));
+  EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::VersionInfo)).parent, Id(MenuItem::N16));
 }
 
 TEST(QuitTest, StripTurnsToSForHalfASecondThenTheProgramEnds) {
