@@ -10,17 +10,6 @@ namespace mirlo {
 
 extern const char kApplicationTitle[];
 
-// An error the program raises itself; its text, which may name a file, is
-// shown to the user.
-class ViewerError : public std::runtime_error {
- public:
-  explicit ViewerError(UserText text) : std::runtime_error(text.Bytes()), text_(std::move(text)) {}
-  const UserText& Text() const { return text_; }
-
- private:
-  UserText text_;
-};
-
 // The text as the box shows it: a full stop is added after a letter, a
 // digit or a Japanese character.
 UserText ErrorBoxText(const UserText& message);
@@ -34,7 +23,7 @@ template <typename Handler, typename Report>
 void RunGuarded(Handler&& handler, Report&& report) {
   try {
     handler();
-  } catch (const ViewerError& e) {
+  } catch (const UserError& e) {
     report(e.Text());
   } catch (const std::exception& e) {
     report(UserText(e.what()));

@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/program_path.h"
+#include "platform/program_files.h"
 #include "dialogs/information_form.h"
 #include "dialogs/version_info_form.h"
 
@@ -18,7 +18,7 @@ void TForm1::VersionInfoClick() {
 }
 
 void TForm1::HtmlHelpClick() {
-  const std::string path = ProgramDirectory(desk_.ModuleFileName()) + "MirloViewerHelp.chm";
+  const std::string path = FileBesideProgram(desk_, "MirloViewerHelp.chm");
   LetWindowSystemRun([&] { desk_.ShowHelp(path); });
 }
 

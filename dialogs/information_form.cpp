@@ -1,6 +1,5 @@
 #include "dialogs/information_form.h"
 
-#include "app/error_box.h"
 #include "app/form1.h"
 #include "dialogs/form_placement.h"
 

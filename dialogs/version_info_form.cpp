@@ -1,6 +1,5 @@
 #include "dialogs/version_info_form.h"
 
-#include "app/error_box.h"
 #include "app/form1.h"
 #include "dialogs/form_placement.h"
 

@@ -2,8 +2,8 @@
 // Plain value types shared by the logic and both window-system layers.
 
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "platform/user_text.h"
 
 namespace mirlo {
 
@@ -56,41 +56,6 @@ struct KeyModifiers {
 enum MessageBoxFlags : unsigned {
   kMbOk = 0x0,
   kMbIconError = 0x10,
-};
-
-// Text for the user. The interface's own texts are Shift-JIS bytes; file paths
-// are UTF-8 (taken from the wide API, they may hold characters of any
-// language). The window layer converts each piece by its own encoding, so a
-// message shows its path readably on any system.
-struct UserText {
-  enum class Encoding { ShiftJis, Utf8 };
-  struct Piece {
-    Encoding encoding;
-    std::string bytes;
-  };
-  std::vector<Piece> pieces;
-
-  UserText() = default;
-  UserText(const char* shiftJis) : UserText(std::string(shiftJis)) {}
-  UserText(std::string shiftJis) {
-    if (!shiftJis.empty()) pieces.push_back(Piece{Encoding::ShiftJis, std::move(shiftJis)});
-  }
-  static UserText Path(std::string utf8) {
-    UserText t;
-    if (!utf8.empty()) t.pieces.push_back(Piece{Encoding::Utf8, std::move(utf8)});
-    return t;
-  }
-  UserText& operator+=(const UserText& more) {
-    pieces.insert(pieces.end(), more.pieces.begin(), more.pieces.end());
-    return *this;
-  }
-  friend UserText operator+(UserText a, const UserText& b) { return a += b; }
-  // The bytes of every piece in turn, each in its own encoding.
-  std::string Bytes() const {
-    std::string all;
-    for (const Piece& p : pieces) all += p.bytes;
-    return all;
-  }
 };
 
 }  // namespace mirlo

@@ -1,6 +1,5 @@
 #include "settings/pref_form.h"
 
-#include "app/error_box.h"
 #include "app/form1.h"
 #include "monitors/monitor_table.h"
 

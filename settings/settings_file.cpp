@@ -1,6 +1,5 @@
-#include "app/error_box.h"
 #include "app/form1.h"
-#include "app/program_path.h"
+#include "platform/program_files.h"
 #include "settings/profile_values.h"
 
 namespace mirlo {
@@ -31,7 +30,7 @@ const DisplayKey kDisplayKeys[] = {
 class SettingsFile {
  public:
   explicit SettingsFile(Desktop& desk)
-      : desk_(desk), path_(ProgramDirectory(desk.ModuleFileName()) + kFileName) {}
+      : desk_(desk), path_(FileBesideProgram(desk, kFileName)) {}
 
   int32_t ReadInteger(const char* section, const char* key, int32_t fallback) {
     return ParseProfileInteger(desk_.ReadProfileString(section, key, "", path_), fallback);
@@ -46,7 +45,7 @@ class SettingsFile {
 
   void Write(const char* section, const char* key, const std::string& value) {
     if (!desk_.WriteProfileString(section, key, value, path_)) {
-      throw ViewerError(UserText::Path(path_) + " に書き込めません");
+      throw UserError(UserText::Path(path_) + " に書き込めません");
     }
   }
 

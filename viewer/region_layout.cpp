@@ -23,7 +23,6 @@ RegionLayout Letterbox(int32_t W, int32_t H, int32_t num, int32_t den) {
   }
   r.cx = r.x0;
   r.cy = r.y0;
-  r.blackBars = true;
   return r;
 }
 

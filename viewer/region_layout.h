@@ -11,11 +11,10 @@ struct RegionLayout {
   int32_t cx = 0, cy = 0;  // region's top-left in window coordinates
   int32_t x0 = 0, y0 = 0;  // the same relative to the monitor's bounds
   int32_t w = 0, h = 0;
-  bool framed = false;      // windowed: the raised frame around the region
-  bool blackBars = false;   // 4:3 or 16:9 full screen: black around the region
+  bool framed = false;  // windowed: the raised frame around the region
   bool operator==(const RegionLayout& o) const {
     return cx == o.cx && cy == o.cy && x0 == o.x0 && y0 == o.y0 && w == o.w && h == o.h &&
-           framed == o.framed && blackBars == o.blackBars;
+           framed == o.framed;
   }
 };
 

@@ -5,7 +5,7 @@
 
 #include <climits>
 
-#include "app/program_path.h"
+#include "platform/program_files.h"
 #include "settings/profile_values.h"
 #include "sim_viewer.h"
 
