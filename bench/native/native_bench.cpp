@@ -70,7 +70,7 @@ void DragStep(benchmark::State& st, bool quiet, Point press) {
   const Point p0{w.left + press.x, w.top + press.y};
   const Point p1{p0.x + 8, p0.y};
   r.desk.MoveMouseTo(p0);
-  r.desk.PressLeft(press.x, press.y);
+  r.desk.Press(MouseButton::Left, press.x, press.y);
   r.desk.MoveMouseTo(p1);  // the first step sets the cursor shape
   bool out = false;
   for (auto _ : st) {

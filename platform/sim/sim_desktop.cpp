@@ -140,39 +140,17 @@ void SimDesktop::FillNow(const Rect& r, Color c) {
 }
 
 void SimDesktop::DrawLine(Point from, Point to, Color c) {
-  // Straight lines are clipped to the canvas first, so a line of any length
-  // costs no more than the pixels it covers (end point excluded).
-  if (from.y == to.y || from.x == to.x) {
-    const bool across = from.y == to.y;
-    const int64_t a = across ? from.x : from.y, b = across ? to.x : to.y;
-    const int64_t first = a <= b ? a : b + 1, last = a <= b ? b - 1 : a;  // inclusive
-    const int64_t limit = across ? canvasWidth_ : canvasHeight_;
-    const int fixed = across ? from.y : from.x;
-    for (int64_t i = std::max<int64_t>(first, 0); i <= std::min<int64_t>(last, limit - 1); ++i) {
-      if (across) {
-        SetPixel(int(i), fixed, c);
-      } else {
-        SetPixel(fixed, int(i), c);
-      }
-    }
-    return;
-  }
-  // Bresenham for any other line.
-  int x = from.x, y = from.y;
-  const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
-  const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
-  int err = dx + dy;
-  while (!(x == to.x && y == to.y)) {
-    SetPixel(x, y, c);
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
+  // The viewer draws only straight lines, clipped to the canvas first so a
+  // line of any length costs no more than the pixels it covers (end point
+  // excluded).
+  if (from.x != to.x && from.y != to.y) throw std::logic_error("a slanting line");
+  const bool across = from.y == to.y;
+  const int64_t a = across ? from.x : from.y, b = across ? to.x : to.y;
+  const int64_t first = a <= b ? a : b + 1, last = a <= b ? b - 1 : a;  // inclusive
+  const int64_t limit = across ? canvasWidth_ : canvasHeight_;
+  const int fixed = across ? from.y : from.x;
+  for (int64_t i = std::max<int64_t>(first, 0); i <= std::min<int64_t>(last, limit - 1); ++i) {
+    SetPixel(across ? int(i) : fixed, across ? fixed : int(i), c);
   }
 }
 
@@ -366,16 +344,8 @@ void SimDesktop::RunMessageLoop() {
   events_ = nullptr;  // the window goes with the end of the loop
 }
 
-void SimDesktop::PressLeft(int x, int y) {
-  ButtonDown(*this, *events_, MouseButton::Left, Point{x, y}, false);
-}
-
-void SimDesktop::PressRight(int x, int y) {
-  ButtonDown(*this, *events_, MouseButton::Right, Point{x, y}, false);
-}
-
-void SimDesktop::PressMiddle(int x, int y) {
-  ButtonDown(*this, *events_, MouseButton::Middle, Point{x, y}, false);
+void SimDesktop::Press(MouseButton button, int x, int y) {
+  ButtonDown(*this, *events_, button, Point{x, y}, false);
 }
 
 namespace {
@@ -420,8 +390,7 @@ bool SimDesktop::MoveMouseTo(Point screen) {
 
 bool SimDesktop::PressAtPointer(MouseButton button) {
   if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
-  ButtonDown(*this, *events_, button, Point{cursorPos_.x - window_.left, cursorPos_.y - window_.top},
-             false);
+  Press(button, cursorPos_.x - window_.left, cursorPos_.y - window_.top);
   return true;
 }
 

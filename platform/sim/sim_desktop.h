@@ -101,9 +101,8 @@ class SimDesktop : public Desktop, public Application {
   void RunMessageLoop() override;
 
   // What a user or the window system does to the viewer.
-  void PressLeft(int x, int y);  // captures first, as the window layer does
-  void PressRight(int x, int y);
-  void PressMiddle(int x, int y);
+  // A press at client coordinates, reported as the window layer reports it.
+  void Press(MouseButton button, int x, int y);
   // The pointer goes to a screen point, kept on the monitors as the window
   // system keeps it. The viewer hears of it while it holds the capture or
   // the pointer is over it; true when it did.

@@ -61,11 +61,7 @@ HWND FirstFocus(HWND form, const FormDescription& description) {
 }  // namespace
 
 LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  Win32Desktop* desk = DesktopOf(hwnd, msg, lp);
   switch (msg) {
     case WM_COMMAND:
       if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) {

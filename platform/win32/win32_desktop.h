@@ -100,6 +100,10 @@ class Win32Desktop : public Desktop, public Application {
   HMODULE helpLibrary_ = nullptr;
 };
 
+// The desktop a window of the program was created with: a window procedure
+// asks for it with every message.
+Win32Desktop* DesktopOf(HWND hwnd, UINT msg, LPARAM lp);
+
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 

@@ -33,12 +33,16 @@ KeyModifiers ModifiersOf(LPARAM lp) {
 
 }  // namespace
 
-LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+Win32Desktop* DesktopOf(HWND hwnd, UINT msg, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
-  auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Win32Desktop* desk = DesktopOf(hwnd, msg, lp);
   WindowEvents* events = desk != nullptr ? desk->Events() : nullptr;
   const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
 
@@ -112,11 +116,7 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* desk = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  Win32Desktop* desk = DesktopOf(hwnd, msg, lp);
   HWND viewer = desk != nullptr ? desk->ViewerWindow() : nullptr;
   switch (msg) {
     case WM_ACTIVATE:

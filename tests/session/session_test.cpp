@@ -31,7 +31,7 @@ TEST(SessionFaultTest, DragOnAWorkAreaLowerThanTheSmallestWindowKeepsTheSmallest
   v.form.Create();
   ASSERT_EQ(v.desk.WindowBounds(), (Rect{237, 254, 563, 500}));
   v.desk.MoveMouseTo(Point{242, 259});
-  v.desk.PressLeft(5, 5);
+  v.desk.Press(MouseButton::Left, 5, 5);
   v.desk.MoveMouseTo(Point{192, 259});
   EXPECT_GE(v.desk.WindowBounds().Width(), 326);
   EXPECT_GE(v.state().RegionRect.width, 320);
@@ -51,7 +51,7 @@ TEST(SessionFaultTest, DragFromAWindowLargerThanTheWorkAreaKeepsTheSmallestSize)
   v.form.Create();
   ASSERT_EQ(v.desk.WindowBounds(), (Rect{119, 87, 765, 453}));
   v.desk.MoveMouseTo(Point{764, 387});
-  v.desk.PressLeft(645, 300);
+  v.desk.Press(MouseButton::Left, 645, 300);
   v.desk.MoveMouseTo(Point{0, 387});
   v.desk.Release(MouseButton::Left);
   EXPECT_EQ(v.desk.WindowBounds().Width(), 326);
@@ -60,7 +60,7 @@ TEST(SessionFaultTest, DragFromAWindowLargerThanTheWorkAreaKeepsTheSmallestSize)
 
   const Rect w = v.desk.WindowBounds();
   v.desk.MoveMouseTo(Point{w.left + 19, w.top + 150});
-  v.desk.PressLeft(19, 150);
+  v.desk.Press(MouseButton::Left, 19, 150);
   v.desk.MoveMouseTo(Point{799, 0});
   EXPECT_GE(v.desk.WindowBounds().Width(), 326);
   EXPECT_GE(v.desk.WindowBounds().Height(), 186);

@@ -42,13 +42,13 @@ TEST(InputRulesTest, DoubleClickBackFromFullScreenThenHeldDragsAtOnce) {
 TEST(InputRulesTest, OnlyALeftPressCapturesBeforeItIsReported) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
   v.form.Create();
-  v.desk.PressRight(20, 20);
+  v.desk.Press(MouseButton::Right, 20, 20);
   EXPECT_FALSE(v.state().DragArmed);
   v.desk.Release(MouseButton::Right);
-  v.desk.PressMiddle(20, 20);
+  v.desk.Press(MouseButton::Middle, 20, 20);
   EXPECT_FALSE(v.state().DragArmed);
   v.desk.Release(MouseButton::Middle);
-  v.desk.PressLeft(20, 20);
+  v.desk.Press(MouseButton::Left, 20, 20);
   EXPECT_TRUE(v.state().DragArmed);
   EXPECT_TRUE(v.desk.HasCapture());
 }

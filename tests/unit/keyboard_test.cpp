@@ -417,7 +417,7 @@ TEST(KeyboardTest, KeysDoNothingWhileTheMouseDragsTheViewer) {
   SimViewer v = OnWideMonitor();
   Place(v, 0, 100, 100, 640, 0);
   v.desk.MoveMouseTo(Point{400, 400});
-  v.desk.PressLeft(300, 300);
+  v.desk.Press(MouseButton::Left, 300, 300);
   ASSERT_TRUE(v.state().DragArmed);
   const Snapshot before(v);
   for (const Press& p : kMovingKeys) v.desk.PressKey(p.key, p.mods);

@@ -24,7 +24,7 @@ SimViewer ViewerAt100(int aspect) {
 Rect Drag(SimViewer& v, Point press, int dx, int dy) {
   const Rect w = v.desk.WindowBounds();
   v.desk.MoveMouseTo(Point{w.left + press.x, w.top + press.y});
-  v.desk.PressLeft(press.x, press.y);
+  v.desk.Press(MouseButton::Left, press.x, press.y);
   v.desk.MoveMouseTo(Point{w.left + press.x + dx, w.top + press.y + dy});
   return v.desk.WindowBounds();
 }
@@ -82,7 +82,7 @@ TEST(MouseTest, WidthIsLimitedByTheMonitorNotTheWorkArea) {
 
 TEST(MouseTest, CursorShowsTheZoneFromTheFirstMovement) {
   SimViewer v = ViewerAt100(0);
-  v.desk.PressLeft(300, 300);
+  v.desk.Press(MouseButton::Left, 300, 300);
   EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);
   v.desk.MoveMouseTo(Point{401, 400});
   EXPECT_EQ(v.desk.Cursor(), CursorShape::HandPoint);
@@ -99,7 +99,7 @@ TEST(MouseTest, CursorShowsTheZoneFromTheFirstMovement) {
 TEST(MouseTest, RightPressFullScreenAndLostCaptureMoveNothing) {
   SimViewer v = ViewerAt100(0);
   const Rect before = v.desk.WindowBounds();
-  v.desk.PressRight(300, 300);
+  v.desk.Press(MouseButton::Right, 300, 300);
   EXPECT_TRUE(v.desk.HasCapture());
   v.desk.MoveMouseTo(Point{900, 900});
   EXPECT_EQ(v.desk.WindowBounds(), before);
@@ -122,7 +122,7 @@ TEST(MouseTest, FullScreenModesIgnoreDrags) {
     SimViewer v = ViewerAt100(0);
     v.desk.ChooseMenu(Id(mode));
     const int paints = v.desk.PaintCount();
-    v.desk.PressLeft(300, 300);
+    v.desk.Press(MouseButton::Left, 300, 300);
     v.desk.MoveMouseTo(Point{50, 50});
     EXPECT_EQ(v.desk.WindowBounds(), (Rect{0, 0, 1920, 1200})) << Id(mode);
     EXPECT_EQ(v.desk.PaintCount(), paints) << Id(mode);
@@ -136,7 +136,7 @@ TEST(MouseTest, PressAndReleaseWithoutMovementChangeNothing) {
   const int paints = v.desk.PaintCount();
   for (Point press : {Point{5, 5}, Point{300, 300}, Point{300, 480}}) {
     v.desk.MoveMouseTo(Point{100 + press.x, 100 + press.y});
-    v.desk.PressLeft(press.x, press.y);
+    v.desk.Press(MouseButton::Left, press.x, press.y);
     v.desk.Release(MouseButton::Left);
     EXPECT_EQ(v.desk.WindowBounds(), (Rect{100, 100, 746, 586}));
     EXPECT_EQ(v.desk.Cursor(), CursorShape::Default);

@@ -72,7 +72,7 @@ const Command kCommands[] = {
     {"drag", [](SimViewer& v) {
        const Rect w = v.desk.WindowBounds();
        v.desk.MoveMouseTo(Point{w.left + 100, w.top + 100});
-       v.desk.PressLeft(100, 100);
+       v.desk.Press(MouseButton::Left, 100, 100);
        v.desk.MoveMouseTo(Point{w.left + 140, w.top + 130});
        v.desk.Release(MouseButton::Left);
      }},

@@ -54,7 +54,7 @@ const std::vector<Step>& Steps() {
       {"release", [](SimViewer& v) { v.desk.Release(MouseButton::Left); }},
       {"double-click back", [](SimViewer& v) { v.desk.DoubleClickLeft(900, 600); }},
       {"release again", [](SimViewer& v) { v.desk.Release(MouseButton::Left); }},
-      {"press inside", [](SimViewer& v) { v.desk.PressLeft(40, 40); }},
+      {"press inside", [](SimViewer& v) { v.desk.Press(MouseButton::Left, 40, 40); }},
       {"drag step", [](SimViewer& v) {
          const Rect w = v.desk.WindowBounds();
          v.desk.MoveMouseTo(Point{w.left + 140, w.top + 90});

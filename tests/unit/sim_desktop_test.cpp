@@ -81,7 +81,7 @@ TEST(SimDesktopTest, GivingTheCaptureBackReportsItsLoss) {
   Desk d;
   d.desk.ReleaseCapture();  // nothing held, nothing reported
   EXPECT_TRUE(d.events.events.empty());
-  d.desk.PressLeft(10, 10);
+  d.desk.Press(MouseButton::Left, 10, 10);
   d.desk.ReleaseCapture();
   EXPECT_FALSE(d.desk.HasCapture());
   EXPECT_EQ(d.events.events, (std::vector<std::string>{"down 10 10", "capture lost"}));
