@@ -188,6 +188,70 @@ TEST(PresentTest, PaintAfterAMoveBehindTheProgramsBackNamesTheRealPlace) {
   EXPECT_EQ(v.desk.WindowBounds(), (Rect{1000, 300, 1646, 786}));
 }
 
+TEST(PresentTest, WhatAHandlerDecidedIsOnScreenBeforeTheWindowSystemRuns) {
+  SimViewer v = TwoMonitors();
+  v.form.Create();
+  v.Run([&] {
+    v.form.SetWidthAndAspect(640, false);  // 646 x 486 at (797, 457)
+    v.form.LetWindowSystemRun([&] {
+      EXPECT_EQ(v.desk.WindowBounds(), (Rect{797, 457, 1443, 943}));
+      EXPECT_EQ(OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200}).x1, 800 + 639);
+      // Meanwhile the window system moves the window on its own.
+      v.desk.MoveWindowFromOutside(Rect{100, 50, 746, 536});
+    });
+  });
+  // The handler went on from where the window really was.
+  const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+  EXPECT_EQ(s.x0, 103);
+  EXPECT_EQ(s.y0, 53);
+  EXPECT_EQ(v.state().WindowLeft, 100);
+}
+
+TEST(PresentTest, ADragAfterAMoveBehindTheProgramsBackStartsFromTheRealPlace) {
+  SimViewer v = TwoMonitors();
+  v.form.Create();
+  v.desk.MoveWindowFromOutside(Rect{1000, 300, 1326, 546});  // no paint follows
+  // The right edge, pressed in its lower half, dragged 50 to the right: the
+  // top-left corner stays where the window really is.
+  v.desk.MoveMouseTo(Point{1000 + 316, 300 + 200});
+  v.desk.PressAtPointer(MouseButton::Left);
+  v.desk.MoveMouseTo(Point{1000 + 366, 300 + 200});
+  EXPECT_EQ(v.desk.WindowBounds(), (Rect{1000, 300, 1376, 583}));
+  EXPECT_EQ(OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200}).x0, 1003);
+}
+
+TEST(PresentTest, AHandlerCalledBackMidwayShowsNothingOfItsOwn) {
+  SimViewer v = TwoMonitors();
+  v.form.Create();
+  v.desk.Press(MouseButton::Left, 40, 40);  // holds the capture
+  v.desk.ClearCallLog();
+  v.Run([&] {
+    v.form.View().bounds = Rect{100, 100, 426, 346};
+    v.form.Repaint();
+    // Giving the capture back calls the viewer back at once.
+    v.form.Desk().ReleaseCapture();
+    v.form.View().bounds = Rect{200, 100, 526, 346};
+    v.form.Repaint();
+  });
+  EXPECT_EQ(CountOf(v.desk.CallLog(), "bounds"), 1);
+  EXPECT_EQ(IndexOf(v.desk.CallLog(), "bounds 200 100"), IndexOf(v.desk.CallLog(), "bounds"));
+}
+
+TEST(PresentTest, AChangeOfStateAloneSetsTheRectangleAgain) {
+  // The simulated window system maximises to the work area; the viewer's
+  // rectangle must still be the one it asked for.
+  SimDesktop desk({MakeMonitor(0, 0, 1920, 1200, 40)});
+  WindowView shown;
+  shown.bounds = Rect{0, 0, 1920, 1200};
+  desk.SetWindowBounds(shown.bounds);
+  Presenter presenter(desk, shown);
+  WindowView wanted = shown;
+  wanted.state = WindowState::Maximized;
+  presenter.Present(wanted);
+  EXPECT_EQ(desk.GetWindowState(), WindowState::Maximized);
+  EXPECT_EQ(desk.WindowBounds(), (Rect{0, 0, 1920, 1200}));
+}
+
 TEST(PresentTest, AfterADisplayChangeTheStripNamesTheRegionOnTheNewMonitors) {
   SimViewer v = TwoMonitors();
   v.form.Create();
