@@ -21,6 +21,7 @@
 #include "viewer/present.h"
 #include "viewer/viewer_state.h"
 #include "viewer/window_view.h"
+#include "viewer/windowed_layout.h"
 
 namespace mirlo {
 
@@ -97,7 +98,8 @@ class TForm1 : public WindowEvents {
   void FormMouseMove();
   void FormMouseUp();
   void FormCaptureLost();
-  // Whether the mouse and the keys may move and size the window.
+  // Whether the mouse and the keys may move and size the window: not in
+  // full screen and not while the position is locked.
   bool PlacedByHand() const;
 
   // Keys: moving and sizing by the pixel and help. True when the key is one
@@ -115,6 +117,15 @@ class TForm1 : public WindowEvents {
   void N12Click();
   void HtmlHelpClick();
   void VersionInfoClick();
+
+  // Typed placement, copying the placement and the lock.
+  void PositionAndSizeClick();
+  void LockPositionClick();
+  // Ctrl+C: the placement line of the region on screen to the clipboard.
+  void CopyPlacementLine();
+  // The region asked for, limited as every command limits, in one step:
+  // from full screen the viewer is windowed first, as the width items do.
+  void ApplyTypedRegion(const TypedRegion& asked);
 
   // WindowEvents: each runs one handler under the standard error box.
   void OnPaint() override;

@@ -24,6 +24,8 @@ const std::vector<PopupMenuItem>& PopupMenu1() {
       {M::N10, M::N2, "プリセット３", &TForm1::N10Click},
       {M::N11, M::N2, "モニタ間移動", &TForm1::N11Click},
       {M::N12, M::N2, "表示情報", &TForm1::N12Click},
+      {M::PositionAndSize, M::N2, "位置とサイズを指定...", &TForm1::PositionAndSizeClick},
+      {M::LockPosition, M::N2, "位置を固定", &TForm1::LockPositionClick},
       {M::N13, M::None, "アスペクト", nullptr},
       {M::N14, M::N13, "ノーマル", &TForm1::N14Click},
       {M::N15, M::N13, "ワイド", &TForm1::N15Click},

@@ -19,6 +19,8 @@ enum class MenuItem : int {
   N13, N14, N15,
   N16, HtmlHelp, VersionInfo,
   N1, Quit,
+  // The typed placement dialog and the lock, at the end of the 表示 submenu.
+  PositionAndSize, LockPosition,
 };
 
 inline int Id(MenuItem item) { return static_cast<int>(item); }
@@ -30,7 +32,7 @@ struct PopupMenuItem {
   void (TForm1::*handler)();  // null for items that only open a submenu
 };
 
-// All 25 items in menu order.
+// All 27 items in menu order.
 const std::vector<PopupMenuItem>& PopupMenu1();
 
 std::vector<MenuEntry> PopupMenu1Entries();

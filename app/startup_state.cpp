@@ -39,6 +39,7 @@ void TForm1::ApplyStartupDisplayState() {
     }
   }
   view_.menu[Id(MenuItem::N7)].checked = state_.AlwaysOnTop;
+  view_.menu[Id(MenuItem::LockPosition)].checked = state_.PositionLocked;
 }
 
 }  // namespace mirlo

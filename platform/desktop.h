@@ -56,13 +56,19 @@ struct MenuItemState {
 
 // A modal form built from a fixed layout, in pixels of its client area.
 // A Label grows to fit its text; fixed and centred labels keep their size.
-enum class ControlKind { Label, FixedLabel, CentredLabel, RadioButton, CheckBox, PushButton };
+// An EditField is a one-line text field; a DropDownList a closed list whose
+// height is that of its closed box.
+enum class ControlKind {
+  Label, FixedLabel, CentredLabel, RadioButton, CheckBox, PushButton,
+  EditField, DropDownList,
+};
 
 struct FormControl {
   int id;
   ControlKind kind;
   int left, top, width, height;
   std::string caption;  // Shift-JIS bytes
+  std::vector<std::string> items = {};  // a DropDownList's choices, Shift-JIS bytes
 };
 
 struct FormDescription {
@@ -76,6 +82,12 @@ struct FormDescription {
   std::function<Point(int outerWidth, int outerHeight)> place;
   // The push button that Escape presses; 0 when Escape does nothing.
   int cancelControl = 0;
+  // The push button that Return presses while the focus is on no push
+  // button; 0 when Return then does nothing.
+  int defaultControl = 0;
+  // The control that has the focus first, its text selected; 0: the checked
+  // radio button, else the first check box or push button.
+  int focusControl = 0;
 };
 
 // What an open form reports. The controls are set up in OnShow, before the
@@ -86,6 +98,12 @@ class FormEvents {
   virtual void OnShow() = 0;
   virtual void OnClick(int control) = 0;
   virtual void OnClose() = 0;
+  // The user changed an edit field's text or a drop-down list's choice
+  // (what the program sets itself is not reported).
+  virtual void OnChange(int /*control*/) {}
+  // Ctrl+V anywhere in the form. True when the form took the clipboard's
+  // text itself; otherwise the focused control pastes it as usual.
+  virtual bool OnPaste() { return false; }
 };
 
 class Desktop {
@@ -163,6 +181,18 @@ class Desktop {
   virtual std::string ModuleFileName() = 0;
   // Asks the message loop to end once it takes the request.
   virtual void RequestQuit() = 0;
+
+  // ---- Typed placement: the fields of its form, and the clipboard.
+  // An edit field's text, Shift-JIS bytes; characters that Shift-JIS lacks
+  // read as '?'.
+  virtual std::string ControlText(int id) = 0;
+  // A drop-down list's choice by its index; -1 for none.
+  virtual void SetControlSelection(int id, int index) = 0;
+  virtual int ControlSelection(int id) = 0;
+  // Plain text on the clipboard, UTF-8; empty when it holds none.
+  virtual std::string ClipboardText() = 0;
+  // Puts the text on the clipboard in place of what it held.
+  virtual void SetClipboardText(const std::string& text) = 0;
 };
 
 // What the program entry needs beyond the desktop: the single-instance

@@ -43,7 +43,8 @@ enum class CursorShape { Default, HandPoint, SizeWE, SizeNS };
 
 // Keys as the window layer reports them. F10 and Apps (the menu key) are the
 // window system's: with Shift and on its own they ask for the popup menu.
-enum class Key { Left, Right, Up, Down, F1, F10, Apps, Other };
+// C and V are the letter keys, for Ctrl+C and Ctrl+V.
+enum class Key { Left, Right, Up, Down, F1, F10, Apps, Other, C, V };
 
 // The modifier keys held down with a key.
 struct KeyModifiers {

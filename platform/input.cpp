@@ -25,4 +25,13 @@ std::vector<int> RadioGroupOthers(const FormDescription& form, int id) {
   return isRadio ? others : std::vector<int>{};
 }
 
+int ReturnPresses(const FormDescription& form, int focusedPushButton) {
+  return focusedPushButton != 0 ? focusedPushButton : form.defaultControl;
+}
+
+bool FormKeyDown(FormEvents& events, Key key, KeyModifiers m) {
+  if (key == Key::V && m.ctrl && !m.shift && !m.alt) return events.OnPaste();
+  return false;
+}
+
 }  // namespace mirlo

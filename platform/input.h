@@ -20,4 +20,14 @@ void ButtonDown(Desktop& desk, WindowEvents& events, MouseButton button, Point c
 // all of a form's radio buttons form one group.
 std::vector<int> RadioGroupOthers(const FormDescription& form, int id);
 
+// The push button that Return presses in an open form: the focused one
+// (0 for none), or else the form's default button; 0 when it presses none.
+// A disabled button is not pressed.
+int ReturnPresses(const FormDescription& form, int focusedPushButton);
+
+// A key went down in an open form, before the focused control sees it: on
+// Ctrl+V the form may take the clipboard itself. True when the form took the
+// key, so the control does not get it.
+bool FormKeyDown(FormEvents& events, Key key, KeyModifiers modifiers);
+
 }  // namespace mirlo

@@ -14,6 +14,8 @@ packages=(
   fp-utils zip python3 libchm-bin icoutils
   # the Japanese locale of the help window test under Wine
   locales
+  # the placement dialog's test reads the X clipboard
+  xclip
   # make bench: Google Benchmark and the X client that watches the start-up
   libbenchmark-dev libx11-dev
 )

@@ -80,6 +80,8 @@ void TForm1::LoadSettings() {
   s.DisplayMode = current.mode;
   s.LastWindowed = file.ReadRecord(kRecordSections[0], s.DefaultMonitor);
   for (int i = 0; i < 3; ++i) s.Presets[i] = file.ReadRecord(kRecordSections[i + 1], s.DefaultMonitor);
+  // After the 33 keys of old: a file without it starts unlocked.
+  s.PositionLocked = file.ReadInteger(kSaveSection, "Lock", 0) != 0;
 }
 
 void TForm1::SaveSettings() {
@@ -91,6 +93,7 @@ void TForm1::SaveSettings() {
   file.WriteRecord(kSaveSection, CurrentDisplayState(s));
   file.WriteRecord(kRecordSections[0], s.LastWindowed);
   for (int i = 0; i < 3; ++i) file.WriteRecord(kRecordSections[i + 1], s.Presets[i]);
+  file.Write(kSaveSection, "Lock", FormatProfileBoolean(s.PositionLocked));
 }
 
 }  // namespace mirlo

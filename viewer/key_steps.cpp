@@ -30,6 +30,9 @@ KeyCommand CommandOfKey(Key key, KeyModifiers m) {
     case Key::F1:
       if (!m.shift && !m.ctrl) c.kind = KeyCommand::Help;
       break;
+    case Key::C:
+      if (m.ctrl && !m.shift) c.kind = KeyCommand::Copy;
+      break;
     default:
       break;
   }

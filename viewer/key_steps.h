@@ -9,15 +9,15 @@
 namespace mirlo {
 
 struct KeyCommand {
-  enum Kind { None, Move, Widen, Help };
+  enum Kind { None, Move, Widen, Help, Copy };
   Kind kind = None;
   int32_t dx = 0, dy = 0;  // Move: pixels
   int32_t dw = 0;          // Widen: region pixels, negative narrows
 };
 
 // Arrows move by 1 (Shift: 10); Ctrl+Right / Ctrl+Left widen or narrow by 1
-// (Ctrl+Shift: 10); F1 asks for help. Anything else, and any key with Alt,
-// is not the viewer's.
+// (Ctrl+Shift: 10); F1 asks for help; Ctrl+C copies the placement line.
+// Anything else, and any key with Alt, is not the viewer's.
 KeyCommand CommandOfKey(Key key, KeyModifiers modifiers);
 
 // The window after a Move or Widen step from `window`: a move is a drag from

@@ -15,6 +15,9 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
     case KeyCommand::Help:
       HtmlHelpClick();
       break;
+    case KeyCommand::Copy:
+      CopyPlacementLine();
+      break;
     default:
       if (!PlacedByHand()) break;
       view_.bounds = StepWindow(c, view_.bounds, MonitorWorkArea(Monitors(), state_.MonitorIndex),

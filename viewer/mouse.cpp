@@ -7,8 +7,9 @@ namespace mirlo {
 bool TForm1::PlacedByHand() const {
   // A maximised window is full screen too, also in a mode only a hand-edited
   // settings file holds: neither the mouse nor the keys move it off its
-  // monitor.
-  return state_.DisplayMode <= 0 && view_.state == WindowState::Normal;
+  // monitor. A locked one stays put too; the menu still places it.
+  return !state_.PositionLocked && state_.DisplayMode <= 0 &&
+         view_.state == WindowState::Normal;
 }
 
 void TForm1::FormMouseDown(MouseButton, int x, int y) {

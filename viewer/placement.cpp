@@ -2,6 +2,7 @@
 #include "app/popup_menu.h"
 #include "monitors/monitor_table.h"
 #include "viewer/window_geometry.h"
+#include "viewer/windowed_layout.h"
 
 namespace mirlo {
 
@@ -19,19 +20,11 @@ void TForm1::UpdateBounds() {
     }
     return;
   }
-  // A viewer moved off an unusable monitor keeps its offset from the corner.
-  const MonitorTable& monitors = Monitors();
-  const Rect oldBounds = MonitorBounds(monitors, state_.MonitorIndex);
-  const int64_t relTop = int64_t(state_.WindowTop) - oldBounds.top;
-  const int64_t relLeft = int64_t(state_.WindowLeft) - oldBounds.left;
-  if (!IsUsableMonitor(monitors, state_.MonitorIndex)) {
-    state_.MonitorIndex = NextUsableMonitor(monitors, state_.MonitorIndex);
-  }
-  const Rect bounds = MonitorBounds(monitors, state_.MonitorIndex);
-  const Rect work = MonitorWorkArea(monitors, state_.MonitorIndex);
-  const WindowedPlacement p =
-      PlaceWindowed(relLeft + bounds.left, relTop + bounds.top, state_.RegionWidth,
-                    state_.Aspect, MaxRegionWidth(), work, state_.FrameWidth);
+  const WindowedLayout layout =
+      LayOutWindowed(Monitors(), state_.MonitorIndex, state_.WindowLeft, state_.WindowTop,
+                     state_.RegionWidth, state_.Aspect, state_.FrameWidth);
+  state_.MonitorIndex = layout.monitor;
+  const WindowedPlacement& p = layout.placement;
   state_.RegionWidth = p.regionWidth;
   // A windowed rectangle is laid out on a window in its normal state: a
   // restore after it would bring back an older rectangle.

@@ -57,6 +57,8 @@ struct ViewerState {
   bool DragArmed = false;
   Rect DragStartRect;
   Point DragPressPoint;
+  // "位置を固定": the mouse and the keys leave the window where it is.
+  bool PositionLocked = false;
 };
 
 }  // namespace mirlo

@@ -13,7 +13,9 @@ const char* CallName(Call c) {
       "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
       "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
-      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit"};
+      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit",
+      "ControlText", "SetControlSelection", "ControlSelection", "ClipboardText",
+      "SetClipboardText"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -214,6 +216,33 @@ std::string TimedDesktop::ModuleFileName() {
 void TimedDesktop::RequestQuit() {
   Scope s(*this, Call::RequestQuit);
   inner_.RequestQuit();
+}
+
+// ---- Typed placement.
+
+std::string TimedDesktop::ControlText(int id) {
+  Scope s(*this, Call::ControlText);
+  return inner_.ControlText(id);
+}
+
+void TimedDesktop::SetControlSelection(int id, int index) {
+  Scope s(*this, Call::SetControlSelection);
+  inner_.SetControlSelection(id, index);
+}
+
+int TimedDesktop::ControlSelection(int id) {
+  Scope s(*this, Call::ControlSelection);
+  return inner_.ControlSelection(id);
+}
+
+std::string TimedDesktop::ClipboardText() {
+  Scope s(*this, Call::ClipboardText);
+  return inner_.ClipboardText();
+}
+
+void TimedDesktop::SetClipboardText(const std::string& text) {
+  Scope s(*this, Call::SetClipboardText);
+  inner_.SetClipboardText(text);
 }
 
 }  // namespace mirlo::bench

@@ -23,6 +23,8 @@ enum class Call {
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
+  // Typed placement.
+  ControlText, SetControlSelection, ControlSelection, ClipboardText, SetClipboardText,
   Count
 };
 const char* CallName(Call c);
@@ -87,6 +89,11 @@ class TimedDesktop : public Desktop {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  std::string ControlText(int id) override;
+  void SetControlSelection(int id, int index) override;
+  int ControlSelection(int id) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
 
  private:
   // Times one call when profiling; calls made while it runs (the paint

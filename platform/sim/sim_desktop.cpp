@@ -250,7 +250,10 @@ void SimDesktop::ShowModalForm(const FormDescription& form, FormEvents& events) 
   const int dpi = form.scaleWithDpi ? formDpi_ : 96;
   f.position = form.place(form.clientWidth * dpi / 96 + 2 * kFormBorder,
                           form.clientHeight * dpi / 96 + kFormCaption + 2 * kFormBorder);
-  for (const FormControl& c : form.controls) f.controls[c.id] = SimControl{c.kind, c.caption};
+  for (const FormControl& c : form.controls) {
+    SimControl& control = f.controls[c.id] = SimControl{c.kind, c.caption};
+    control.items = c.items;
+  }
   forms_.push_back(f);
   FormEvents* outer = formEvents_;
   formEvents_ = &events;
@@ -306,6 +309,42 @@ void SimDesktop::ClickControl(int id) {
   if (c.kind == ControlKind::CheckBox) c.checked = !c.checked;
   formEvents_->OnClick(id);
 }
+
+void SimDesktop::TypeText(int id, const std::string& text) {
+  SimControl& c = Control(id);
+  if (!c.enabled || c.kind != ControlKind::EditField) return;
+  c.text = text;
+  formEvents_->OnChange(id);
+}
+
+void SimDesktop::ChooseItem(int id, int index) {
+  SimControl& c = Control(id);
+  if (!c.enabled || c.kind != ControlKind::DropDownList) return;
+  if (index < 0 || index >= int(c.items.size())) throw std::out_of_range("no such choice");
+  c.selection = index;
+  formEvents_->OnChange(id);
+}
+
+void SimDesktop::PressReturn(int focusedPushButton) {
+  const int pressed = ReturnPresses(forms_.at(forms_.size() - 1).description, focusedPushButton);
+  if (pressed != 0) ClickControl(pressed);
+}
+
+void SimDesktop::PressFormKey(Key key, KeyModifiers modifiers) {
+  if (forms_.empty() || !forms_.back().open) throw std::logic_error("no form is open");
+  // A key the form leaves to its focused control goes no further here.
+  FormKeyDown(*formEvents_, key, modifiers);
+}
+
+std::string SimDesktop::ControlText(int id) { return Control(id).text; }
+
+void SimDesktop::SetControlSelection(int id, int index) { Control(id).selection = index; }
+
+int SimDesktop::ControlSelection(int id) { return Control(id).selection; }
+
+std::string SimDesktop::ClipboardText() { return clipboard_; }
+
+void SimDesktop::SetClipboardText(const std::string& text) { clipboard_ = text; }
 
 void SimDesktop::ShowHelp(const std::string& path) { helpRequests_.push_back(path); }
 

@@ -34,6 +34,8 @@ struct SimControl {
   std::string text;
   bool checked = false;
   bool enabled = true;
+  std::vector<std::string> items = {};  // a drop-down list's choices
+  int selection = -1;
 };
 
 // A form as it was shown, and its controls as they are (or were at closing).
@@ -91,6 +93,11 @@ class SimDesktop : public Desktop, public Application {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  std::string ControlText(int id) override;
+  void SetControlSelection(int id, int index) override;
+  int ControlSelection(int id) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -139,6 +146,13 @@ class SimDesktop : public Desktop, public Application {
   // On the open form: a click as the user makes it (a radio button or check
   // box changes first; a disabled control does nothing).
   void ClickControl(int id);
+  // On the open form, as the user does it: new text in an edit field, a
+  // choice in a drop-down list, Return (with the focus on no push button,
+  // or on the one given), and a key pressed in the form.
+  void TypeText(int id, const std::string& text);
+  void ChooseItem(int id, int index);
+  void PressReturn(int focusedPushButton = 0);
+  void PressFormKey(Key key, KeyModifiers modifiers = {});
 
   // What the tests look at.
   const std::vector<Color>& Canvas() const { return canvas_; }
@@ -245,6 +259,7 @@ class SimDesktop : public Desktop, public Application {
   std::map<std::string, std::string> files_;  // path -> INI text
   std::map<std::string, bool> readOnly_;
   std::string sleepFailure_;
+  std::string clipboard_;
 };
 
 }  // namespace mirlo

@@ -23,6 +23,7 @@ int ScreenDpi() {
 struct ControlStyle {
   const wchar_t* windowClass;
   DWORD style;
+  DWORD exStyle = 0;
 };
 
 ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
@@ -35,6 +36,10 @@ ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
       return {L"BUTTON", BS_AUTORADIOBUTTON | (firstRadio ? DWORD(WS_GROUP | WS_TABSTOP) : DWORD(0))};
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP};
     case ControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP};
+    case ControlKind::EditField:
+      return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+    case ControlKind::DropDownList:
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP};
   }
   return {L"STATIC", SS_LEFT};
 }
@@ -43,6 +48,7 @@ ControlStyle StyleOf(ControlKind kind, bool firstRadio) {
 // the first control in tab order that is not a radio button, since an
 // unchecked radio button that gets the focus clicks itself.
 HWND FirstFocus(HWND form, const FormDescription& description) {
+  if (description.focusControl != 0) return GetDlgItem(form, description.focusControl);
   for (const FormControl& c : description.controls) {
     HWND control = GetDlgItem(form, c.id);
     if (c.kind == ControlKind::RadioButton &&
@@ -66,17 +72,19 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (desk && HIWORD(wp) == BN_CLICKED && lp != 0) {
         desk->FormClicked(LOWORD(wp));
+      } else if (desk && (HIWORD(wp) == EN_CHANGE || HIWORD(wp) == CBN_SELCHANGE) && lp != 0) {
+        desk->FormChanged(LOWORD(wp));
       } else if (desk && LOWORD(wp) == IDCANCEL && lp == 0) {
         desk->FormCancelled();  // Escape
       } else if (desk && LOWORD(wp) == IDOK && lp == 0) {
-        // Return, as the dialog keys report it: presses the focused push button.
+        // Return, as the dialog keys report it.
         HWND focus = GetFocus();
         const LONG type = GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK;
         wchar_t cls[16] = {};
-        if (focus != nullptr && IsChild(hwnd, focus) && GetClassNameW(focus, cls, 16) > 0 &&
-            lstrcmpiW(cls, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
-          desk->FormClicked(GetDlgCtrlID(focus));
-        }
+        const bool onPushButton =
+            focus != nullptr && IsChild(hwnd, focus) && GetClassNameW(focus, cls, 16) > 0 &&
+            lstrcmpiW(cls, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+        desk->FormReturn(onPushButton ? GetDlgCtrlID(focus) : 0);
       }
       return 0;
     case WM_CLOSE:
@@ -124,19 +132,24 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
     const ControlStyle cs = StyleOf(c.kind, c.kind == ControlKind::RadioButton && !radioSeen);
     if (c.kind == ControlKind::RadioButton) radioSeen = true;
     const std::wstring caption = FromShiftJis(c.caption);
-    int width = scaled(c.width);
+    int width = scaled(c.width), height = scaled(c.height);
+    // A drop-down list's window reaches down over its open list.
+    if (c.kind == ControlKind::DropDownList) height *= 1 + int(c.items.size());
     if (c.kind == ControlKind::Label) {
       // Grows to show its whole text in whatever font the system gives.
       SIZE extent{};
       GetTextExtentPoint32W(measure, caption.c_str(), int(caption.size()), &extent);
       if (extent.cx > width) width = extent.cx;
     }
-    HWND control = CreateWindowExW(0, cs.windowClass, caption.c_str(),
+    HWND control = CreateWindowExW(cs.exStyle, cs.windowClass, caption.c_str(),
                                    WS_CHILD | WS_VISIBLE | cs.style, scaled(c.left), scaled(c.top),
-                                   width, scaled(c.height), hwnd,
+                                   width, height, hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
                                    nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (const std::string& item : c.items) {
+      SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromShiftJis(item).c_str()));
+    }
   }
   SelectObject(measure, oldFont);
   ReleaseDC(hwnd, measure);
@@ -165,6 +178,7 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
   EnableWindow(window_, FALSE);
   ::ShowWindow(hwnd, SW_SHOW);
   SetFocus(FirstFocus(hwnd, form));
+  if (form.focusControl != 0) SendDlgItemMessageW(hwnd, form.focusControl, EM_SETSEL, 0, -1);
   MSG msg;
   while (form_ == hwnd) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -174,6 +188,10 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
       FormClosing();
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
+    }
+    if (msg.message == WM_KEYDOWN && (msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd)) &&
+        FormKeyDown(events, KeyOf(msg.wParam), ModifiersOf(msg.lParam))) {
+      continue;
     }
     if (!IsDialogMessageW(hwnd, &msg)) {
       TranslateMessage(&msg);
@@ -186,6 +204,16 @@ void Win32Desktop::ShowModalForm(const FormDescription& form, FormEvents& events
 
 void Win32Desktop::FormClicked(int control) {
   if (formEvents_ != nullptr) formEvents_->OnClick(control);
+}
+
+void Win32Desktop::FormChanged(int control) {
+  if (formEvents_ != nullptr && !settingControl_) formEvents_->OnChange(control);
+}
+
+void Win32Desktop::FormReturn(int focusedPushButton) {
+  if (formDescription_ == nullptr) return;
+  const int pressed = ReturnPresses(*formDescription_, focusedPushButton);
+  if (pressed != 0 && IsWindowEnabled(GetDlgItem(form_, pressed))) FormClicked(pressed);
 }
 
 void Win32Desktop::FormCancelled() {
@@ -211,7 +239,25 @@ void Win32Desktop::FormDestroying(HWND form) {
 }
 
 void Win32Desktop::SetControlText(int id, const std::string& text) {
+  // An edit field reports the program's own change too: not passed on.
+  settingControl_ = true;
   SetWindowTextW(GetDlgItem(form_, id), FromShiftJis(text).c_str());
+  settingControl_ = false;
+}
+
+std::string Win32Desktop::ControlText(int id) {
+  HWND control = GetDlgItem(form_, id);
+  std::wstring text(size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(control, &text[0], int(text.size()))));
+  return ToShiftJis(text);
+}
+
+void Win32Desktop::SetControlSelection(int id, int index) {
+  SendDlgItemMessageW(form_, id, CB_SETCURSEL, WPARAM(index), 0);
+}
+
+int Win32Desktop::ControlSelection(int id) {
+  return int(SendDlgItemMessageW(form_, id, CB_GETCURSEL, 0, 0));
 }
 
 void Win32Desktop::SetControlChecked(int id, bool checked) {

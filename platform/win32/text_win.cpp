@@ -29,6 +29,14 @@ std::string ToUtf8(const std::wstring& text) {
   return utf8;
 }
 
+std::string ToShiftJis(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int n = WideCharToMultiByte(932, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(size_t(n), '\0');
+  WideCharToMultiByte(932, 0, text.data(), int(text.size()), &bytes[0], n, nullptr, nullptr);
+  return bytes;
+}
+
 std::wstring ToWide(const UserText& text) {
   std::wstring wide;
   for (const UserText::Piece& p : text.pieces) {

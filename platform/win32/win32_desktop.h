@@ -49,6 +49,11 @@ class Win32Desktop : public Desktop, public Application {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  std::string ControlText(int id) override;
+  void SetControlSelection(int id, int index) override;
+  int ControlSelection(int id) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -64,6 +69,8 @@ class Win32Desktop : public Desktop, public Application {
   bool ApplyCursorOverride();
   // Used by the form's window procedure.
   void FormClicked(int control);
+  void FormChanged(int control);
+  void FormReturn(int focusedPushButton);
   void FormCancelled();
   void FormClosing();
   void FormDestroying(HWND form);
@@ -97,6 +104,7 @@ class Win32Desktop : public Desktop, public Application {
   HWND form_ = nullptr;
   FormEvents* formEvents_ = nullptr;
   const FormDescription* formDescription_ = nullptr;
+  bool settingControl_ = false;  // a control's text is being set by the program
   HMODULE helpLibrary_ = nullptr;
 };
 
@@ -105,10 +113,15 @@ class Win32Desktop : public Desktop, public Application {
 Win32Desktop* DesktopOf(HWND hwnd, UINT msg, LPARAM lp);
 
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// A key message's key and the modifiers held with it, for the viewer and its forms.
+Key KeyOf(WPARAM virtualKey);
+KeyModifiers ModifiersOf(LPARAM keyData);
 LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // User-interface texts are Shift-JIS; the wide API shows them on any system.
 std::wstring FromShiftJis(const std::string& text);
+// What the user typed, for the logic: characters Shift-JIS lacks become '?'.
+std::string ToShiftJis(const std::wstring& text);
 // Paths travel through the logic as UTF-8 and reach the system as UTF-16.
 std::wstring FromUtf8(const std::string& text);
 std::string ToUtf8(const std::wstring& text);

@@ -8,8 +8,6 @@
 
 namespace mirlo {
 
-namespace {
-
 Key KeyOf(WPARAM vk) {
   switch (vk) {
     case VK_LEFT: return Key::Left;
@@ -19,6 +17,8 @@ Key KeyOf(WPARAM vk) {
     case VK_F1: return Key::F1;
     case VK_F10: return Key::F10;
     case VK_APPS: return Key::Apps;
+    case 'C': return Key::C;
+    case 'V': return Key::V;
     default: return Key::Other;
   }
 }
@@ -30,8 +30,6 @@ KeyModifiers ModifiersOf(LPARAM lp) {
   m.alt = (HIWORD(lp) & KF_ALTDOWN) != 0;
   return m;
 }
-
-}  // namespace
 
 Win32Desktop* DesktopOf(HWND hwnd, UINT msg, LPARAM lp) {
   if (msg == WM_NCCREATE) {

@@ -32,7 +32,8 @@ check_settings_beside() {
     check_eq "exit code after 終了" 0 "$EXIT_CODE"
     others=$(find "$E2E_TMP" -name veltmirl.ini ! -path "$ini" | sed "s|^$E2E_TMP|…|")
     [[ -z "$others" ]] || fail "veltmirl.ini written outside the program's folder: $others"
-    check_eq "keys in $ini after 終了" 33 "$(tr -d '\r' <"$ini" | grep -c '=')"
+    # The 33 keys of old and Lock.
+    check_eq "keys in $ini after 終了" 34 "$(tr -d '\r' <"$ini" | grep -c '=')"
     # The remembered state was read from the file: the window opened there,
     # and the same state was saved again.
     check_eq "the viewer opened as the file beside it says" "100 200 646 366" "$opened"

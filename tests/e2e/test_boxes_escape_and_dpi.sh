@@ -9,8 +9,8 @@ viewer=$WID
 before=$STRIP_LINE
 BOX_TITLE='VELTA-9 Mirlo Viewer'
 
-log "表示情報: last item of 表示"
-menu_command "$viewer" 960 650 Down Right Up Return
+log "表示情報: third item from the end of 表示"
+menu_command "$viewer" 960 650 Down Right Up Up Up Return
 wait_for_title "$BOX_TITLE" 10
 keys Escape
 wait_unmapped "$TITLE_WID"
@@ -57,11 +57,11 @@ expect_box_in_work_area() {
 }
 
 vx=0 vy=457
-expect_box_in_work_area "information box at the left edge" Down Right Up Return
+expect_box_in_work_area "information box at the left edge" Down Right Up Up Up Return
 expect_box_in_work_area "version box at the left edge" Up Up Up Right Down Return
 
 log "the viewer dragged into the work area's bottom right corner"
 drag 160 600 1900 700
 vx=1594 vy=914
 expect_viewer_rect "$vx" "$vy" "$VIEWER_W" "$VIEWER_H"
-expect_box_in_work_area "information box at the bottom right" Down Right Up Return
+expect_box_in_work_area "information box at the bottom right" Down Right Up Up Up Return

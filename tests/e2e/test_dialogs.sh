@@ -24,8 +24,8 @@ _ini_written() { [[ -f "$ini" && -n "$(ini_value "$ini" Pre3Parameter ScrIdx)" ]
 wait_until 5 _ini_written || fail "closing the settings dialog wrote no whole veltmirl.ini"
 check_eq "Size saved by the untouched dialog" 4 "$(ini_value "$ini" SaveParameter Size)"
 
-log "表示情報: last item of 表示"
-menu_command "$viewer" 960 650 Down Right Up Return
+log "表示情報: third item from the end of 表示"
+menu_command "$viewer" 960 650 Down Right Up Up Up Return
 wait_for_title 'VELTA-9 Mirlo Viewer' 10
 box=$TITLE_WID
 # Under Wine the box shows no pixels where it overlaps the viewer, so only

@@ -1,5 +1,5 @@
 #!/bin/bash
-# veltmirl.ini beside the exe: 終了 writes all 33 keys, the next start opens
+# veltmirl.ini beside the exe: 終了 writes all 33 keys and Lock, the next start opens
 # where a remembered state says, and a file that cannot be written keeps the
 # viewer open behind an error box.
 source "$(dirname "$0")/lib.sh"
@@ -21,7 +21,8 @@ log "終了 writes the file"
 choose_quit 960 650
 expect_exit 0 10
 [[ -f "$ini" ]] || fail "no veltmirl.ini beside the exe"
-expected=$(printf '%s\n' SaveParameter.{Size,Current,Front,Full,Width,Aspect,X,Y,ScrIdx} \
+# Lock is written last, into its section after the 33 keys of old.
+expected=$(printf '%s\n' SaveParameter.{Size,Current,Front,Full,Width,Aspect,X,Y,ScrIdx,Lock} \
     {Temp,Pre1,Pre2,Pre3}Parameter.{Full,Width,Aspect,X,Y,ScrIdx})
 check_eq "keys of veltmirl.ini" "$expected" "$(ini_keys "$ini")"
 check_eq "SaveParameter X" 797 "$(ini_value "$ini" SaveParameter X)"

@@ -63,6 +63,7 @@ void ExpectSameStored(const ViewerState& saved, const ViewerState& loaded) {
   same("Aspect", saved.Aspect, loaded.Aspect);
   same("MonitorIndex", saved.MonitorIndex, loaded.MonitorIndex);
   same("DisplayMode", saved.DisplayMode, loaded.DisplayMode);
+  same("PositionLocked", saved.PositionLocked, loaded.PositionLocked);
   const PresetRecord* a[] = {&saved.LastWindowed, &saved.Presets[0], &saved.Presets[1],
                              &saved.Presets[2]};
   const PresetRecord* b[] = {&loaded.LastWindowed, &loaded.Presets[0], &loaded.Presets[1],
@@ -86,6 +87,8 @@ bool OwnKey(const std::string& section, const std::string& key) {
   bool ownSection = false, ownKey = false;
   for (const char* s : kOwnSections) ownSection |= SameNameIgnoringCase(section, s);
   for (const char* k : kOwnKeys) ownKey |= SameNameIgnoringCase(key, k);
+  // "Lock" belongs to SaveParameter alone.
+  if (SameNameIgnoringCase(section, "SaveParameter") && SameNameIgnoringCase(key, "Lock")) return true;
   return ownSection && ownKey;
 }
 

@@ -122,7 +122,9 @@ TEST(SettingsFileTest, FirstSaveCreatesAllKeysInOrder) {
   v.form.SaveSettings();
   std::string expected =
       "[SaveParameter]\r\nSize=4\r\nCurrent=0\r\nFront=1\r\n"
-      "Full=0\r\nWidth=320\r\nAspect=0\r\nX=0\r\nY=0\r\nScrIdx=1\r\n";
+      "Full=0\r\nWidth=320\r\nAspect=0\r\nX=0\r\nY=0\r\nScrIdx=1\r\n"
+      // Written last of all, into the section it belongs to.
+      "Lock=0\r\n";
   for (const char* section : {"TempParameter", "Pre1Parameter", "Pre2Parameter", "Pre3Parameter"}) {
     const std::string width = std::string(section) == "Pre3Parameter" ? "1440" : "320";
     expected += std::string("[") + section + "]\r\nFull=0\r\nWidth=" + width +

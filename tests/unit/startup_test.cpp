@@ -146,7 +146,7 @@ TEST(StartupTest, RunHoldsTheGuardAndEndsWithCodeZero) {
 TEST(StartupTest, PopupMenuHoldsAllItemsInMenuOrder) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200)});
   const std::vector<int>& order = v.desk.MenuOrder();
-  ASSERT_EQ(order.size(), 25u);
+  ASSERT_EQ(order.size(), 27u);
   EXPECT_EQ(order.front(), Id(MenuItem::N2));
   EXPECT_EQ(order.back(), Id(MenuItem::Quit));
   // Top level: 表示, アスペクト, ヘルプ, 設定, 終了.
@@ -162,6 +162,18 @@ TEST(StartupTest, PopupMenuHoldsAllItemsInMenuOrder) {
   EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::N4)).parent, Id(MenuItem::N3));
   EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::N14401)).parent, Id(MenuItem::N3));
   EXPECT_EQ(v.desk.MenuItemAt(Id(MenuItem::VersionInfo)).parent, Id(MenuItem::N16));
+  // 表示: the placement dialog and the lock come after every older item.
+  std::vector<int> view;
+  for (int id : order) {
+    if (v.desk.MenuItemAt(id).parent == Id(MenuItem::N2)) view.push_back(id);
+  }
+  EXPECT_EQ(view, (std::vector<int>{Id(MenuItem::N3), Id(MenuItem::N7), Id(MenuItem::N8),
+                                    Id(MenuItem::N9), Id(MenuItem::N10), Id(MenuItem::N11),
+                                    Id(MenuItem::N12), Id(MenuItem::PositionAndSize),
+                                    Id(MenuItem::LockPosition)}));
+  EXPECT_EQ(v.Caption(MenuItem::PositionAndSize), "位置とサイズを指定...");
+  EXPECT_EQ(v.Caption(MenuItem::LockPosition), "位置を固定");
+  EXPECT_FALSE(v.Checked(MenuItem::LockPosition));
 }
 
 TEST(QuitTest, StripTurnsToSForHalfASecondThenTheProgramEnds) {
