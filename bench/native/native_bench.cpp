@@ -1,10 +1,10 @@
 // The viewer's logic on the simulated desktop, timed natively with Google
 // Benchmark: a paint, a drag step, each command cycle, the quit and the
-// start-up, for the quiet viewer and the one that makes every call. The
-// simulated desktop keeps no canvas here (DrawNothing), so the figures are
-// the logic and the simulated desktop's bookkeeping, not pixel filling.
+// start-up. The simulated desktop keeps no canvas here (DrawNothing), so the
+// figures are the logic and the simulated desktop's bookkeeping, not pixel
+// filling.
 //
-// Names are "<figure>/<quiet|plain>", read by bench/report.py.
+// The names are the figures' names in bench/report.py.
 
 #include <benchmark/benchmark.h>
 
@@ -30,7 +30,7 @@ constexpr int kDoubleClick = -1;
 
 // One 1920 x 1200 monitor with a 40-row task bar, as under Wine.
 struct Rig {
-  explicit Rig(bool quiet) : desk({MakeMonitor(0, 0, 1920, 1200, 40)}), form(desk, quiet) {
+  Rig() : desk({MakeMonitor(0, 0, 1920, 1200, 40)}), form(desk) {
     desk.DrawNothing();
     desk.SetProfileFileText(kIni, kPresets);
     desk.CreateMainWindow(form);
@@ -52,10 +52,8 @@ struct Rig {
   TForm1 form;
 };
 
-const char* Variant(bool quiet) { return quiet ? "quiet" : "plain"; }
-
-void Paint(benchmark::State& st, bool quiet, std::vector<int> setup) {
-  Rig r(quiet);
+void Paint(benchmark::State& st, std::vector<int> setup) {
+  Rig r;
   for (int id : setup) r.Act(id);
   for (auto _ : st) {
     r.desk.Repaint();
@@ -63,8 +61,8 @@ void Paint(benchmark::State& st, bool quiet, std::vector<int> setup) {
   }
 }
 
-void DragStep(benchmark::State& st, bool quiet, Point press) {
-  Rig r(quiet);
+void DragStep(benchmark::State& st, Point press) {
+  Rig r;
   r.Act(Id(MenuItem::N8));
   const Rect w = r.desk.WindowBounds();
   const Point p0{w.left + press.x, w.top + press.y};
@@ -80,8 +78,8 @@ void DragStep(benchmark::State& st, bool quiet, Point press) {
   }
 }
 
-void Cycle(benchmark::State& st, bool quiet, std::vector<int> steps) {
-  Rig r(quiet);
+void Cycle(benchmark::State& st, std::vector<int> steps) {
+  Rig r;
   r.Act(Id(MenuItem::N8));
   for (auto _ : st) {
     for (int id : steps) r.Act(id);
@@ -90,8 +88,8 @@ void Cycle(benchmark::State& st, bool quiet, std::vector<int> steps) {
   st.counters["steps"] = double(steps.size());
 }
 
-void Quit(benchmark::State& st, bool quiet) {
-  Rig r(quiet);
+void Quit(benchmark::State& st) {
+  Rig r;
   for (auto _ : st) {
     r.Act(Id(MenuItem::Quit));
     r.form.State().Closing = false;
@@ -99,9 +97,9 @@ void Quit(benchmark::State& st, bool quiet) {
   }
 }
 
-void Startup(benchmark::State& st, bool quiet) {
+void Startup(benchmark::State& st) {
   for (auto _ : st) {
-    Rig r(quiet);
+    Rig r;
     benchmark::DoNotOptimize(r.form.State().RegionRect);
   }
 }
@@ -109,31 +107,28 @@ void Startup(benchmark::State& st, bool quiet) {
 void RegisterAll() {
   using M = MenuItem;
   const int n8 = Id(M::N8);
-  for (bool quiet : {true, false}) {
-    const std::string v = Variant(quiet);
-    auto add = [&](const std::string& name, auto fn, auto... args) {
-      benchmark::RegisterBenchmark((name + "/" + v).c_str(), fn, quiet, args...);
-    };
-    add("paint.w320", Paint, std::vector<int>{n8});
-    add("paint.w1440", Paint, std::vector<int>{n8, Id(M::N14401)});
-    add("paint.fs1", Paint, std::vector<int>{n8, Id(M::N4)});
-    add("paint.fs2", Paint, std::vector<int>{n8, Id(M::N5)});
-    add("drag.move", DragStep, Point{163, 123});
-    add("drag.resize", DragStep, Point{316, 200});
-    for (const WidthItem& w : WidthItems()) {
-      if (w.width == 320) continue;
-      add("cycle.width" + std::to_string(w.width), Cycle, std::vector<int>{Id(w.item), Id(M::N3201)});
-    }
-    add("cycle.N4", Cycle, std::vector<int>{Id(M::N4), Id(M::N3201)});
-    add("cycle.N5", Cycle, std::vector<int>{Id(M::N5), Id(M::N3201)});
-    add("cycle.N6", Cycle, std::vector<int>{Id(M::N6), Id(M::N3201)});
-    add("cycle.dblclick", Cycle, std::vector<int>{kDoubleClick, kDoubleClick});
-    add("cycle.aspect", Cycle, std::vector<int>{Id(M::N15), Id(M::N14)});
-    add("cycle.N7", Cycle, std::vector<int>{Id(M::N7), Id(M::N7)});
-    add("cycle.presets", Cycle, std::vector<int>{Id(M::N9), Id(M::N10), Id(M::N8)});
-    add("quit", Quit);
-    add("startup", Startup);
+  auto add = [](const std::string& name, auto fn, auto... args) {
+    benchmark::RegisterBenchmark(name.c_str(), fn, args...);
+  };
+  add("paint.w320", Paint, std::vector<int>{n8});
+  add("paint.w1440", Paint, std::vector<int>{n8, Id(M::N14401)});
+  add("paint.fs1", Paint, std::vector<int>{n8, Id(M::N4)});
+  add("paint.fs2", Paint, std::vector<int>{n8, Id(M::N5)});
+  add("drag.move", DragStep, Point{163, 123});
+  add("drag.resize", DragStep, Point{316, 200});
+  for (const WidthItem& w : WidthItems()) {
+    if (w.width == 320) continue;
+    add("cycle.width" + std::to_string(w.width), Cycle, std::vector<int>{Id(w.item), Id(M::N3201)});
   }
+  add("cycle.N4", Cycle, std::vector<int>{Id(M::N4), Id(M::N3201)});
+  add("cycle.N5", Cycle, std::vector<int>{Id(M::N5), Id(M::N3201)});
+  add("cycle.N6", Cycle, std::vector<int>{Id(M::N6), Id(M::N3201)});
+  add("cycle.dblclick", Cycle, std::vector<int>{kDoubleClick, kDoubleClick});
+  add("cycle.aspect", Cycle, std::vector<int>{Id(M::N15), Id(M::N14)});
+  add("cycle.N7", Cycle, std::vector<int>{Id(M::N7), Id(M::N7)});
+  add("cycle.presets", Cycle, std::vector<int>{Id(M::N9), Id(M::N10), Id(M::N8)});
+  add("quit", Quit);
+  add("startup", Startup);
 }
 
 }  // namespace

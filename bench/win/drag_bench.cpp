@@ -34,15 +34,15 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
       {"drag.resize", "drag step, resize (right edge)", {316, 200}},
   };
   BaselineWindow& base = stage.Baseline();
+  ViewerRig& v = stage.Viewer();
   for (const DragCase& c : cases) {
-    // The two rectangles the steps alternate between, as the viewers make
-    // them, and what the baseline has to show for each.
+    // The two rectangles the steps alternate between, as the viewer makes
+    // them, and what the baseline has to show for each: shots[at][who].
     const Look* looks[2] = {nullptr, nullptr};
     POINT pointers[2] = {};
-    Snapshot shots[2][3];
-    auto press = [&](Who who) {
-      ViewerRig& v = stage.Viewer(who);
-      stage.ShowOnly(who);
+    Snapshot shots[2][2];
+    auto press = [&] {
+      stage.ShowOnly(Who::Viewer);
       v.Prepare({Id(MenuItem::N8)});
       stage.Settle();
       RECT r{};
@@ -54,8 +54,8 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
       SendMessageW(v.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.press.x, c.press.y));
       stage.Settle();
     };
-    auto step = [&](Who who, int i) {
-      HWND w = stage.Viewer(who).Window();
+    auto step = [&](int i) {
+      HWND w = v.Window();
       const POINT p = pointers[(i + 1) % 2];
       SetCursorPos(p.x, p.y);
       stage.Settle();
@@ -63,23 +63,21 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
       stage.Settle();
       return us;
     };
-    auto release = [&](Who who) {
-      HWND w = stage.Viewer(who).Window();
+    auto release = [&] {
+      HWND w = v.Window();
       SendMessageW(w, WM_LBUTTONUP, 0, ClientPoint(w, pointers[0]));
       stage.Settle();
     };
 
-    for (Who who : {Who::Quiet, Who::Plain}) {
-      press(who);
-      if (who == Who::Quiet) looks[0] = &stage.Keep(stage.Viewer(who).LookNow());
-      for (int i = 0; i < 2; ++i) {
-        step(who, i);
-        const int at = (i + 1) % 2;
-        if (who == Who::Quiet && at == 1) looks[1] = &stage.Keep(stage.Viewer(who).LookNow());
-        shots[at][int(who)] = SnapshotOf(stage.Viewer(who).Window(), stage.Viewer(who).MenuMarks());
-      }
-      release(who);
+    press();
+    looks[0] = &stage.Keep(v.LookNow());
+    for (int i = 0; i < 2; ++i) {
+      step(i);
+      const int at = (i + 1) % 2;
+      if (at == 1) looks[1] = &stage.Keep(v.LookNow());
+      shots[at][int(Who::Viewer)] = SnapshotOf(v.Window(), v.MenuMarks());
     }
+    release();
     stage.ShowOnly(Who::Baseline);
     base.Become(*looks[0]);
     stage.Settle();
@@ -89,15 +87,15 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
       stage.Settle();
       base.DragStep(looks[at]->window, looks[at]->picture);
       stage.Settle();
-      shots[at][2] = SnapshotOf(base.Window(), base.MenuMarks());
+      shots[at][int(Who::Baseline)] = SnapshotOf(base.Window(), base.MenuMarks());
     }
     for (int at = 0; at < 2; ++at) {
       const std::string where = at == 0 ? ".back" : ".out";
-      report.Check(c.id + where + ".quiet", Difference(shots[at][0], shots[at][2]));
-      report.Check(c.id + where + ".plain", Difference(shots[at][1], shots[at][2]));
+      report.Check(c.id + where,
+                   Difference(shots[at][int(Who::Viewer)], shots[at][int(Who::Baseline)]));
     }
 
-    Samples s[3];
+    Samples s[2];
     for (int block = 0; block < sizes.warmupBlocks + sizes.dragBlocks; ++block) {
       const bool keep = block >= sizes.warmupBlocks;
       for (Who who : stage.Order(block)) {
@@ -113,20 +111,20 @@ void RunDrags(Stage& stage, Report& report, const Sizes& sizes) {
             stage.Settle();
             const double us = Timed([&] { base.DragStep(looks[at]->window, looks[at]->picture); });
             stage.Settle();
-            if (keep && i > 0) s[2].Add(us);
+            if (keep && i > 0) s[int(Who::Baseline)].Add(us);
           }
           ReleaseCapture();
           continue;
         }
-        press(who);
+        press();
         for (int i = 0; i <= sizes.stepsPerBlock; ++i) {
-          const double us = step(who, i);
-          if (keep && i > 0) s[int(who)].Add(us);
+          const double us = step(i);
+          if (keep && i > 0) s[int(Who::Viewer)].Add(us);
         }
-        release(who);
+        release();
       }
     }
-    for (Who who : {Who::Quiet, Who::Plain, Who::Baseline}) report.Time(c.id, c.label, who, s[int(who)]);
+    for (Who who : {Who::Viewer, Who::Baseline}) report.Time(c.id, c.label, who, s[int(who)]);
   }
 }
 

@@ -32,32 +32,28 @@ void RunPaints(Stage& stage, Report& report, const Sizes& sizes) {
       {"paint.fs2", "paint, full screen 4:3 (mode 2)", {Id(M::N8), Id(M::N5)}},
   };
   for (const PaintCase& c : cases) {
-    for (Who who : {Who::Quiet, Who::Plain}) {
-      stage.ShowOnly(who);
-      stage.Viewer(who).Prepare(c.setup);
-      stage.Settle();
-    }
-    stage.ShowOnly(Who::Quiet);
-    const Look& look = stage.Keep(stage.Viewer(Who::Quiet).LookNow());
+    ViewerRig& viewer = stage.Viewer();
+    stage.ShowOnly(Who::Viewer);
+    viewer.Prepare(c.setup);
+    stage.Settle();
+    const Look& look = stage.Keep(viewer.LookNow());
     BaselineWindow& base = stage.Baseline();
     stage.ShowOnly(Who::Baseline);
     base.Become(look);
     stage.Settle();
 
-    // The baseline must show what the viewers show.
-    Snapshot shots[3];
-    for (Who who : {Who::Quiet, Who::Plain, Who::Baseline}) {
+    // The baseline must show what the viewer shows.
+    Snapshot shots[2];
+    for (Who who : {Who::Viewer, Who::Baseline}) {
       stage.ShowOnly(who);
       PaintWindow(stage.WindowOf(who));
       stage.Settle();
-      shots[int(who)] = SnapshotOf(stage.WindowOf(who), who == Who::Baseline
-                                                            ? base.MenuMarks()
-                                                            : stage.Viewer(who).MenuMarks());
+      shots[int(who)] = SnapshotOf(stage.WindowOf(who), who == Who::Baseline ? base.MenuMarks()
+                                                                             : viewer.MenuMarks());
     }
-    report.Check(std::string(c.id) + ".quiet", Difference(shots[0], shots[2]));
-    report.Check(std::string(c.id) + ".plain", Difference(shots[1], shots[2]));
+    report.Check(c.id, Difference(shots[0], shots[1]));
 
-    Samples s[3];
+    Samples s[2];
     for (int block = 0; block < sizes.warmupBlocks + sizes.paintBlocks; ++block) {
       for (Who who : stage.Order(block)) {
         stage.ShowOnly(who);
@@ -70,7 +66,7 @@ void RunPaints(Stage& stage, Report& report, const Sizes& sizes) {
         }
       }
     }
-    for (Who who : {Who::Quiet, Who::Plain, Who::Baseline}) report.Time(c.id, c.label, who, s[int(who)]);
+    for (Who who : {Who::Viewer, Who::Baseline}) report.Time(c.id, c.label, who, s[int(who)]);
   }
 }
 

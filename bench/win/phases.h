@@ -1,5 +1,5 @@
 #pragma once
-// The measured figures, each interleaving the three windows of the stage.
+// The measured figures, each interleaving the two windows of the stage.
 
 #include "stage.h"
 
@@ -9,7 +9,7 @@ void RunPaints(Stage& stage, Report& report, const Sizes& sizes);
 void RunDrags(Stage& stage, Report& report, const Sizes& sizes);
 void RunCommands(Stage& stage, Report& report, const Sizes& sizes);
 void RunQuit(Stage& stage, Report& report, const Sizes& sizes);
-// Where the viewers' time goes: each call into the window-system layer,
+// Where the viewer's time goes: each call into the window-system layer,
 // and the parts of the baseline's paint.
 void RunProfiles(Stage& stage, Report& report, const Sizes& sizes);
 

@@ -17,11 +17,10 @@ namespace {
 // operation (medians: one stall of the machine does not make a call look
 // slow).
 template <typename Setup, typename Op>
-void ProfileViewer(Stage& stage, Report& report, const std::string& id, Who who, int n,
-                   Setup&& setup, Op&& op) {
-  ViewerRig& v = stage.Viewer(who);
-  TimedDesktop& t = v.Timed();
-  stage.ShowOnly(who);
+void ProfileViewer(Stage& stage, Report& report, const std::string& id, int n, Setup&& setup,
+                   Op&& op) {
+  TimedDesktop& t = stage.Viewer().Timed();
+  stage.ShowOnly(Who::Viewer);
   t.ClearProfile();
   Samples whole, outside;
   std::vector<Samples> perCall(size_t(Call::Count));
@@ -44,12 +43,12 @@ void ProfileViewer(Stage& stage, Report& report, const std::string& id, Who who,
     stage.Settle();
   }
   const std::vector<CallCost>& costs = t.Costs();
-  report.Profile(id, NameOf(who), "whole operation", 1, whole.Median());
-  report.Profile(id, NameOf(who), "outside the desktop calls", 0, outside.Median());
+  const std::string who = NameOf(Who::Viewer);
+  report.Profile(id, who, "whole operation", 1, whole.Median());
+  report.Profile(id, who, "outside the desktop calls", 0, outside.Median());
   for (size_t c = 0; c < costs.size(); ++c) {
     if (costs[c].calls == 0) continue;
-    report.Profile(id, NameOf(who), CallName(Call(c)), double(costs[c].calls) / n,
-                   perCall[c].Median());
+    report.Profile(id, who, CallName(Call(c)), double(costs[c].calls) / n, perCall[c].Median());
   }
 }
 
@@ -78,19 +77,17 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
   using M = MenuItem;
   const int n = sizes.profileRuns;
   BaselineWindow& base = stage.Baseline();
+  ViewerRig& v = stage.Viewer();
   const int n8 = Id(M::N8);
   struct PaintCase {
     const char* id;
     std::vector<int> setup;
   };
   for (const PaintCase& c : {PaintCase{"paint.w320", {n8}}, PaintCase{"paint.fs1", {n8, Id(M::N4)}}}) {
-    for (Who who : {Who::Quiet, Who::Plain}) {
-      stage.ShowOnly(who);
-      stage.Viewer(who).Prepare(c.setup);
-      HWND w = stage.Viewer(who).Window();
-      ProfileViewer(stage, report, c.id, who, n, [](int) {}, [&](int) { PaintWindow(w); });
-    }
-    const Look& look = stage.Keep(stage.Viewer(Who::Plain).LookNow());
+    stage.ShowOnly(Who::Viewer);
+    v.Prepare(c.setup);
+    ProfileViewer(stage, report, c.id, n, [](int) {}, [&](int) { PaintWindow(v.Window()); });
+    const Look& look = stage.Keep(v.LookNow());
     stage.ShowOnly(Who::Baseline);
     base.Become(look);
     stage.Settle();
@@ -108,32 +105,28 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
     POINT press;
   };
   for (const DragCase& d : {DragCase{"drag.move", {163, 123}}, DragCase{"drag.resize", {316, 200}}}) {
-    for (Who who : {Who::Quiet, Who::Plain}) {
-      ViewerRig& v = stage.Viewer(who);
-      stage.ShowOnly(who);
-      v.Prepare({n8});
-      stage.Settle();
-      RECT r{};
-      GetWindowRect(v.Window(), &r);
-      const POINT p0{r.left + d.press.x, r.top + d.press.y};
-      SetCursorPos(p0.x, p0.y);
-      stage.Settle();
-      SendMessageW(v.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.press.x, d.press.y));
-      SetCursorPos(p0.x + 8, p0.y);
-      stage.Settle();
-      SendMessageW(v.Window(), WM_MOUSEMOVE, MK_LBUTTON, 0);
-      ProfileViewer(
-          stage, report, d.id, who, n,
-          [&](int i) { SetCursorPos(p0.x + (i % 2 == 0 ? 0 : 8), p0.y); },
-          [&](int) { SendMessageW(v.Window(), WM_MOUSEMOVE, MK_LBUTTON, 0); });
-      SendMessageW(v.Window(), WM_LBUTTONUP, 0, 0);
-      stage.Settle();
-    }
+    stage.ShowOnly(Who::Viewer);
+    v.Prepare({n8});
+    stage.Settle();
+    RECT r{};
+    GetWindowRect(v.Window(), &r);
+    const POINT p0{r.left + d.press.x, r.top + d.press.y};
+    SetCursorPos(p0.x, p0.y);
+    stage.Settle();
+    SendMessageW(v.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.press.x, d.press.y));
+    SetCursorPos(p0.x + 8, p0.y);
+    stage.Settle();
+    SendMessageW(v.Window(), WM_MOUSEMOVE, MK_LBUTTON, 0);
+    ProfileViewer(
+        stage, report, d.id, n, [&](int i) { SetCursorPos(p0.x + (i % 2 == 0 ? 0 : 8), p0.y); },
+        [&](int) { SendMessageW(v.Window(), WM_MOUSEMOVE, MK_LBUTTON, 0); });
+    SendMessageW(v.Window(), WM_LBUTTONUP, 0, 0);
+    stage.Settle();
   }
   {
     // The baseline's step, its move and its paint apart.
-    stage.Viewer(Who::Plain).Prepare({n8});
-    const Look& start = stage.Keep(stage.Viewer(Who::Plain).LookNow());
+    v.Prepare({n8});
+    const Look& start = stage.Keep(v.LookNow());
     stage.ShowOnly(Who::Baseline);
     base.Become(start);
     stage.Settle();
@@ -156,8 +149,8 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
   // Single Win32 calls on the baseline window, standing at the start-up
   // place: what each costs under this window system.
   {
-    stage.Viewer(Who::Plain).Prepare({n8});
-    const Look& start = stage.Keep(stage.Viewer(Who::Plain).LookNow());
+    v.Prepare({n8});
+    const Look& start = stage.Keep(v.LookNow());
     stage.ShowOnly(Who::Baseline);
     base.Become(start);
     stage.Settle();
@@ -222,17 +215,44 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
       if (i == 0) fullScreen();
       notTopmost();
     });
-    double shrinkFirst = 0, bandFirst = 0;
+    // The two orders take turns, and medians are reported: one stall of
+    // the machine does not decide which order looks slower.
+    Samples shrinkFirst, leaveBandFirst;
     for (int i = 0; i < n; ++i) {
       fullScreen();
-      bandFirst += Timed([&] { notTopmost(); shrink(); });
+      leaveBandFirst.Add(Timed([&] { notTopmost(); shrink(); }));
       stage.Settle();
       fullScreen();
-      shrinkFirst += Timed([&] { shrink(); notTopmost(); });
+      shrinkFirst.Add(Timed([&] { shrink(); notTopmost(); }));
       stage.Settle();
     }
-    report.Profile("calls", "baseline", "leave full screen: NOTOPMOST, then shrink", 2, bandFirst / n);
-    report.Profile("calls", "baseline", "leave full screen: shrink, then NOTOPMOST", 2, shrinkFirst / n);
+    report.Profile("calls", "baseline", "leave full screen: NOTOPMOST, then shrink", 2,
+                   leaveBandFirst.Median());
+    report.Profile("calls", "baseline", "leave full screen: shrink, then NOTOPMOST", 2,
+                   shrinkFirst.Median());
+    // Entering full screen: the band changed before or after the window
+    // grows to the monitor.
+    auto windowed = [&] {
+      shrink();
+      notTopmost();
+      stage.Settle();
+    };
+    auto topmost = [&] { SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); };
+    auto grow = [&] { SetWindowPos(w, nullptr, 0, 0, 1920, 1200, SWP_NOZORDER | SWP_NOACTIVATE); };
+    Samples growFirst, enterBandFirst;
+    for (int i = 0; i < n; ++i) {
+      windowed();
+      enterBandFirst.Add(Timed([&] { topmost(); grow(); }));
+      stage.Settle();
+      windowed();
+      growFirst.Add(Timed([&] { grow(); topmost(); }));
+      stage.Settle();
+    }
+    windowed();
+    report.Profile("calls", "baseline", "enter full screen: TOPMOST, then grow", 2,
+                   enterBandFirst.Median());
+    report.Profile("calls", "baseline", "enter full screen: grow, then TOPMOST", 2,
+                   growFirst.Median());
     base.Become(start);
     stage.Settle();
   }
@@ -249,46 +269,45 @@ void RunProfiles(Stage& stage, Report& report, const Sizes& sizes) {
       {"cmd.width1440", {Id(M::N14401), n3201}, 0},
       {"cmd.width320from1440", {Id(M::N14401), n3201}, 1},
       {"cmd.N4", {Id(M::N4), n3201}, 0},
+      {"cmd.N6", {Id(M::N6), n3201}, 0},
       {"cmd.width320fs1", {Id(M::N4), n3201}, 1},
       {"cmd.N7off", {n7, n7}, 1},
+      {"cmd.N9", {Id(M::N9), Id(M::N10), n8}, 0},
       {"cmd.N8", {Id(M::N9), Id(M::N10), n8}, 2},
       {"cmd.quit", {Id(M::Quit)}, 0},
   };
   for (const CommandCase& c : commands) {
-    for (Who who : {Who::Quiet, Who::Plain}) {
-      ViewerRig& v = stage.Viewer(who);
-      stage.ShowOnly(who);
-      v.Prepare({n8});
-      auto run = [&](size_t from, size_t to) {
-        for (size_t k = from; k < to; ++k) v.Command(c.cycle[k]);
-      };
-      auto reopen = [&] {
-        // After a quit: the end request taken back, the viewer running again.
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        if (v.Form().State().Closing) {
-          v.Form().State().Closing = false;
-          PaintWindow(v.Window());
-        }
-      };
-      run(0, c.cycle.size());
-      reopen();
-      // Before each run of the step, the rest of the cycle since the last.
-      ProfileViewer(
-          stage, report, c.id, who, n / 2,
-          [&](int i) {
-            if (i > 0) {
-              reopen();
-              run(c.step + 1, c.cycle.size());
-            }
-            run(0, c.step);
-          },
-          [&](int) { v.Command(c.cycle[c.step]); });
-      reopen();
-      run(c.step + 1, c.cycle.size());
-      stage.Settle();
-    }
+    stage.ShowOnly(Who::Viewer);
+    v.Prepare({n8});
+    auto run = [&](size_t from, size_t to) {
+      for (size_t k = from; k < to; ++k) v.Command(c.cycle[k]);
+    };
+    auto reopen = [&] {
+      // After a quit: the end request taken back, the viewer running again.
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+      }
+      if (v.Form().State().Closing) {
+        v.Form().State().Closing = false;
+        PaintWindow(v.Window());
+      }
+    };
+    run(0, c.cycle.size());
+    reopen();
+    // Before each run of the step, the rest of the cycle since the last.
+    ProfileViewer(
+        stage, report, c.id, n / 2,
+        [&](int i) {
+          if (i > 0) {
+            reopen();
+            run(c.step + 1, c.cycle.size());
+          }
+          run(0, c.step);
+        },
+        [&](int) { v.Command(c.cycle[c.step]); });
+    reopen();
+    run(c.step + 1, c.cycle.size());
+    stage.Settle();
   }
 }
 

@@ -4,31 +4,27 @@ namespace mirlo::bench {
 
 const char* NameOf(Who who) {
   switch (who) {
-    case Who::Quiet: return "quiet";
-    case Who::Plain: return "plain";
+    case Who::Viewer: return "viewer";
     case Who::Baseline: return "baseline";
   }
   return "?";
 }
 
 Stage::Stage(HINSTANCE instance)
-    : quiet_(instance, true), plain_(instance, false), baseline_(instance) {}
+    : viewer_(instance), baseline_(instance) {}
 
 void Stage::Create() {
-  quiet_.Create();
-  plain_.Create();
+  viewer_.Create();
   ShowWindow(baseline_.Window(), SW_SHOWNA);
-  ShowOnly(Who::Quiet);
+  ShowOnly(Who::Viewer);
 }
 
 HWND Stage::WindowOf(Who who) {
-  return who == Who::Baseline ? baseline_.Window() : Viewer(who).Window();
+  return who == Who::Baseline ? baseline_.Window() : viewer_.Window();
 }
 
 void Stage::ShowOnly(Who who) {
-  for (Who other : {Who::Quiet, Who::Plain, Who::Baseline}) {
-    if (other != who) ShowWindow(WindowOf(other), SW_HIDE);
-  }
+  ShowWindow(WindowOf(who == Who::Viewer ? Who::Baseline : Who::Viewer), SW_HIDE);
   ShowWindow(WindowOf(who), SW_SHOWNA);
   Settle();
 }
@@ -46,12 +42,8 @@ void Stage::Settle() {
 }
 
 std::vector<Who> Stage::Order(int block) const {
-  static const Who kOrders[6][3] = {
-      {Who::Quiet, Who::Plain, Who::Baseline}, {Who::Plain, Who::Baseline, Who::Quiet},
-      {Who::Baseline, Who::Quiet, Who::Plain}, {Who::Quiet, Who::Baseline, Who::Plain},
-      {Who::Plain, Who::Quiet, Who::Baseline}, {Who::Baseline, Who::Plain, Who::Quiet}};
-  const Who* o = kOrders[block % 6];
-  return {o[0], o[1], o[2]};
+  if (block % 2 == 0) return {Who::Viewer, Who::Baseline};
+  return {Who::Baseline, Who::Viewer};
 }
 
 void Report::Time(const std::string& id, const std::string& label, Who who, const Samples& s) {

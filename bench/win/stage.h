@@ -1,7 +1,7 @@
 #pragma once
-// The three windows under measurement in one process: the quiet viewer, the
-// viewer that makes every call (not quiet) and the baseline. Only the one
-// being measured is shown, so each is timed as if it stood alone on the desk.
+// The two windows under measurement in one process: the viewer and the
+// baseline. Only the one being measured is shown, so each is timed as if it
+// stood alone on the desk.
 
 #include <windows.h>
 
@@ -16,13 +16,13 @@
 
 namespace mirlo::bench {
 
-enum class Who { Quiet, Plain, Baseline };
+enum class Who { Viewer, Baseline };
 const char* NameOf(Who who);
 
 // How many times each figure is taken.
 struct Sizes {
   int warmupBlocks = 1;     // rounds of paints and drag steps whose times are dropped
-  int paintBlocks = 6;      // interleaved rounds over the three windows
+  int paintBlocks = 6;      // interleaved rounds over the two windows
   int paintsPerBlock = 20;  // timed paints in a round
   int dragBlocks = 6;
   int stepsPerBlock = 10;   // timed drag steps in a round
@@ -37,7 +37,7 @@ class Stage {
   explicit Stage(HINSTANCE instance);
   void Create();
 
-  ViewerRig& Viewer(Who who) { return who == Who::Quiet ? quiet_ : plain_; }
+  ViewerRig& Viewer() { return viewer_; }
   BaselineWindow& Baseline() { return baseline_; }
   HWND WindowOf(Who who);
 
@@ -47,8 +47,8 @@ class Stage {
   // measurement. Pointer moves are dropped: a drag step is measured only
   // when the benchmark sends it.
   void Settle();
-  // The order of the three windows in round `block`: each goes first, second
-  // and last equally often.
+  // The order of the two windows in round `block`: each goes first equally
+  // often.
   std::vector<Who> Order(int block) const;
   // Keeps a look for the rest of the run: the baseline paints from it
   // whenever the window system asks, also after the figure is taken.
@@ -59,8 +59,7 @@ class Stage {
 
  private:
   std::deque<Look> looks_;
-  ViewerRig quiet_;
-  ViewerRig plain_;
+  ViewerRig viewer_;
   BaselineWindow baseline_;
 };
 

@@ -5,8 +5,7 @@
 
 namespace mirlo::bench {
 
-ViewerRig::ViewerRig(HINSTANCE instance, bool quiet)
-    : quiet_(quiet), win_(instance), timed_(win_), form_(timed_) {}
+ViewerRig::ViewerRig(HINSTANCE instance) : win_(instance), timed_(win_), form_(timed_) {}
 
 void ViewerRig::Create() {
   win_.SetTitle(kApplicationTitle);

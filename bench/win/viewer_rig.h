@@ -17,13 +17,12 @@ namespace mirlo::bench {
 
 class ViewerRig {
  public:
-  ViewerRig(HINSTANCE instance, bool quiet);
+  explicit ViewerRig(HINSTANCE instance);
   void Create();
 
   HWND Window() const { return win_.ViewerWindow(); }
   TForm1& Form() { return form_; }
   TimedDesktop& Timed() { return timed_; }
-  bool Quiet() const { return quiet_; }
 
   // A menu command, as the window procedure gets it from the menu.
   void Command(int id);
@@ -35,7 +34,6 @@ class ViewerRig {
   std::map<int, MenuMark> MenuMarks();
 
  private:
-  bool quiet_;
   Win32Desktop win_;
   TimedDesktop timed_;
   TForm1 form_;
