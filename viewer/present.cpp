@@ -8,6 +8,13 @@
 namespace mirlo {
 
 void Presenter::Present(const WindowView& wanted) {
+  // The z-order band first: it moves neither the window nor its picture,
+  // and under Wine a window that leaves the topmost band after it has
+  // shrunk makes the next change of place slower.
+  if (wanted.topmost != shown_.topmost) {
+    desk_.SetTopmost(wanted.topmost);
+    shown_.topmost = wanted.topmost;
+  }
   // The window system may move a window whose state changes, so its
   // rectangle is set again after any change of state.
   const bool stateChanges = wanted.state != shown_.state;
@@ -17,10 +24,6 @@ void Presenter::Present(const WindowView& wanted) {
   if (moves) desk_.SetWindowBounds(wanted.bounds);
   shown_.state = wanted.state;
   shown_.bounds = wanted.bounds;
-  if (wanted.topmost != shown_.topmost) {
-    desk_.SetTopmost(wanted.topmost);
-    shown_.topmost = wanted.topmost;
-  }
   if (wanted.visible && (!shown_.visible || wanted.picture != shown_.picture)) {
     // The paint this asks for draws the picture set here, when the window
     // stands where it was made for.

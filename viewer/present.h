@@ -14,8 +14,9 @@ class Presenter {
   // as described.
   Presenter(Desktop& desk, WindowView created) : desk_(desk), shown_(std::move(created)) {}
 
-  // Takes the strip off, moves, then paints: between the move and the paint
-  // no strip names the old place. The paint draws Shown().picture.
+  // Sets the z-order band, takes the strip off, moves, then paints: between
+  // the move and the paint no strip names the old place. The paint draws
+  // Shown().picture.
   void Present(const WindowView& wanted);
 
   // What the screen shows now, as far as the program knows.
