@@ -128,7 +128,9 @@ stop_wine() {
     for p in "${_E2E_PROCS[@]}"; do
         [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
     done
-    [[ -n "${WINEPREFIX:-}" ]] && end_wineserver "$WINEPREFIX"
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        end_wineserver "$WINEPREFIX"
+    fi
 }
 
 # stop_desk: ends everything of the current desk, Wine first (its desktop
