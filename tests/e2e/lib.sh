@@ -702,8 +702,8 @@ pixel() { "$STRIPREAD" --pixel "$2" "$3" "$1"; }
 
 # open_popup WID X Y: right-clicks at (X, Y) on the root and waits for the
 # popup menu's own window to map; sets MENU_WID. The menu is the program's
-# window that was not mapped before the click (a help window or a box of the
-# program may be open beside the viewer).
+# untitled window that was not mapped before the click (a help window or a
+# box of the program may be open beside the viewer, or mapping just then).
 open_popup() {
     local wid=$1 x=$2 y=$3
     popup_after "$wid" "right click at $x,$y" xdotool mousemove "$x" "$y" click 3
@@ -716,10 +716,14 @@ popup_after() {
     before=$(visible_windows | tr '\n' ' ')
     "$@"
     _menu_open() {
-        local w
+        local w name
         MENU_WID=''
         for w in $(visible_windows); do
-            [[ "$w" != "$wid" && " $before " != *" $w "* ]] && { MENU_WID=$w; break; }
+            [[ "$w" != "$wid" && " $before " != *" $w "* ]] || continue
+            # A popup menu has no title; a help window or a box that the
+            # command before opened may map only now, and has one.
+            name=$(xdotool getwindowname "$w" 2>/dev/null) || continue
+            [[ -z "$name" ]] && { MENU_WID=$w; break; }
         done
         [[ -n "$MENU_WID" ]]
     }
