@@ -98,8 +98,8 @@ _e2e_cleanup() {
     for p in "${_E2E_PROCS[@]}"; do
         [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
     done
-    # Every prefix stays in place until its server has ended: the folder's
-    # inode, which names the server, is free for the next prefix made.
+    # Every prefix stays in place until its server has ended (see
+    # wine_server_dir).
     for p in "${_E2E_PREFIXES[@]}"; do
         end_wineserver "$p"
     done
@@ -283,9 +283,11 @@ set_workareas() {
 # PREFIX's server: a folder named after the prefix folder's device and inode,
 # in /run/user/UID/wine when that exists (a login session's runtime folder,
 # shared by every Wine of the user), else in $TMPDIR (or /tmp) under the name
-# the prefix's file "wineserver" keeps. A folder made after another was
-# removed often gets the same inode, so a prefix whose folder is removed
-# while its server runs hands that server to the next prefix made.
+# the prefix's file "wineserver" keeps. Two paths to one folder (a prefix
+# moved or renamed) reach one server. A running server keeps its prefix
+# folder open, so a removed folder's inode is not handed to a new folder
+# while the server runs; the folder is still kept until the server has ended,
+# which saves its registry into it on the way out.
 wine_server_dir() {
     local prefix=$1 id base
     id=$(stat -c '%d %i' "$prefix") || return 1
@@ -309,15 +311,15 @@ end_wineserver() {
 }
 
 # expect_no_wineserver PREFIX: a prefix just made has no server. One that
-# answers belongs to a prefix whose folder was removed while its server ran
-# (see wine_server_dir): its programs, and named objects such as the
-# viewer's instance guard, would be this test's. Not killed: it is not ours.
+# answers serves another prefix whose server folder is this one's (see
+# wine_server_dir): its programs, and named objects such as the viewer's
+# instance guard, would be this test's. Not killed: it is not ours.
 expect_no_wineserver() {
     local prefix=$1
     # Signal 0 to the server holding the prefix's lock: delivered only when
     # one runs.
     if WINEPREFIX=$prefix wineserver -k0 >/dev/null 2>&1; then
-        fail "a Wine server already answers for the new prefix $prefix (server folder $(wine_server_dir "$prefix")): a prefix whose folder had the same inode was removed while its server still ran"
+        fail "a Wine server already answers for the new prefix $prefix (server folder $(wine_server_dir "$prefix")): it serves another prefix folder with the same device and inode"
     fi
 }
 

@@ -1,11 +1,10 @@
 #!/bin/bash
 # Wine finds a prefix's server through a folder named after the prefix
-# folder's device and inode, so a prefix whose folder has the inode of one
-# with a running server reaches that server, with its programs and named
-# objects. A renamed folder keeps its inode: here it stands in for a folder
-# made just after another was removed. The guard every new prefix passes
-# must fail loudly on it, end_wineserver must return only once the server
-# has ended, and afterwards the same folder passes the guard.
+# folder's device and inode, so a prefix whose folder has the device and
+# inode of one with a running server reaches that server, with its programs
+# and named objects. A folder moved to a new path keeps both. The guard every
+# new prefix passes must fail loudly on it, end_wineserver must return only
+# once the server has ended, and afterwards the same folder passes the guard.
 source "$(dirname "$0")/lib.sh"
 e2e_init
 require_env
@@ -37,7 +36,7 @@ _E2E_PREFIXES=("$moved")
 check_eq "server folder of the moved prefix" "$server_dir" "$(wine_server_dir "$moved")"
 guard_out=$( (expect_no_wineserver "$moved") 2>&1 ) && fail "the guard let a prefix through whose server already runs"
 log "guard: $guard_out"
-[[ "$guard_out" == "FAIL: a Wine server already answers for the new prefix $moved (server folder $server_dir)"* ]] ||
+[[ "$guard_out" == "FAIL: a Wine server already answers for the new prefix $moved (server folder $server_dir): it serves another prefix folder with the same device and inode" ]] ||
     fail "the guard failed with another message: $guard_out"
 
 log "end_wineserver returns once the server has ended"
