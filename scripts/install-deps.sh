@@ -1,23 +1,37 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
+# On a bare Debian 12 (debootstrap --variant=minbase, plus make and git) this
+# is every package that make run, test, dist, fuzz, bench and soak use:
+# nothing may be assumed to come along with something else.
 set -euo pipefail
 
 packages=(
+  # the native build, its tests and the fuzz targets
   cmake g++ make libgtest-dev
   clang-14 libclang-rt-14-dev
+  # the Windows build (also its objdump and windres)
   g++-mingw-w64-x86-64-posix
+  # Wine, and the X libraries its X11 driver loads at run time (several
+  # monitors through RandR and Xinerama, cursors, input)
   wine64 wine
-  xvfb x11-apps x11-utils x11-xserver-utils xdotool libx11-dev locales
-  xserver-xorg-core xserver-xorg-video-dummy
-  fonts-wine imagemagick
+  libxrandr2 libxrender1 libxinerama1 libxcursor1 libxi6 libxfixes3 libxcomposite1 libxxf86vm1
+  # virtual displays, one or several monitors, and the tools that drive and read them
+  xvfb xserver-xorg-core xserver-xorg-video-dummy
+  x11-apps x11-utils x11-xserver-utils xdotool
+  # the X clients of the tests and benchmarks (X11 and its shape/shm extension)
+  libx11-dev libxext-dev
+  # fonts: Wine's own, and a Japanese one the captions' font is mapped to
+  fonts-wine fonts-ipafont-gothic
+  # screenshots as PNG
+  imagemagick
   # the help file, the download and their checks
   fp-utils zip python3 libchm-bin icoutils
-  # the Japanese locale of the help window test under Wine
+  # code pages of the Wine tests (locales compiled into the tests' folders)
   locales
   # the placement dialog's test reads the X clipboard
   xclip
-  # make bench: Google Benchmark and the X client that watches the start-up
-  libbenchmark-dev libx11-dev
+  # make bench: Google Benchmark
+  libbenchmark-dev
 )
 
 missing=()

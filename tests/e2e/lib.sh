@@ -14,6 +14,7 @@
 #                     test may set it before use_prefix to get the other one
 
 VIEWER_CLASS='mirloviewer.exe'
+_E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # ---------------------------------------------------------------- basics
 
@@ -58,8 +59,9 @@ e2e_init() {
     E2E_NAME=${1:-$(basename "$0" .sh)}
     E2E_TMP=$(mktemp -d "/tmp/mirlo-e2e.${E2E_NAME}.XXXXXX") || exit 1
     mkdir -p "$E2E_TMP/tmp"
-    # Debian's Wine puts its server socket directory under TMPDIR; keeping it
-    # inside the test dir means removing the dir removes every trace.
+    # Debian's Wine keeps a prefix's server directory under TMPDIR (unless
+    # /run/user/UID exists, see wine_server_dir); keeping it inside the test
+    # dir means removing the dir removes every trace.
     export TMPDIR=$E2E_TMP/tmp
     export WINEDEBUG=-all
     # Wine takes its code pages from the locale; pin it so that titles and
@@ -96,9 +98,10 @@ _e2e_cleanup() {
     for p in "${_E2E_PROCS[@]}"; do
         [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
     done
+    # Every prefix stays in place until its server has ended (see
+    # wine_server_dir).
     for p in "${_E2E_PREFIXES[@]}"; do
-        WINEPREFIX=$p wineserver -k >/dev/null 2>&1
-        WINEPREFIX=$p timeout 10 wineserver -w >/dev/null 2>&1
+        end_wineserver "$p"
     done
     # Wrapper subshells end once their wine process is gone.
     for p in "${_E2E_PROCS[@]}"; do
@@ -126,8 +129,7 @@ stop_wine() {
         [[ -f "$p.pid" ]] && _e2e_stop_pid "$(cat "$p.pid")" 3
     done
     if [[ -n "${WINEPREFIX:-}" ]]; then
-        wineserver -k >/dev/null 2>&1
-        timeout 10 wineserver -w >/dev/null 2>&1
+        end_wineserver "$WINEPREFIX"
     fi
 }
 
@@ -277,9 +279,56 @@ set_workareas() {
 
 # ---------------------------------------------------------------- Wine
 
-# Boots a prefix into DIR (used once per suite run by run_all.sh).
+# wine_server_dir PREFIX: where Debian's Wine keeps the socket and lock of
+# PREFIX's server: a folder named after the prefix folder's device and inode,
+# in /run/user/UID/wine when that exists (a login session's runtime folder,
+# shared by every Wine of the user), else in $TMPDIR (or /tmp) under the name
+# the prefix's file "wineserver" keeps. Two paths to one folder (a prefix
+# moved or renamed) reach one server. A running server keeps its prefix
+# folder open, so a removed folder's inode is not handed to a new folder
+# while the server runs; the folder is still kept until the server has ended,
+# which saves its registry into it on the way out.
+wine_server_dir() {
+    local prefix=$1 id base
+    id=$(stat -c '%d %i' "$prefix") || return 1
+    id=$(printf 'server-%x-%x' $id)
+    if [[ -d /run/user/$(id -u) ]]; then
+        base=/run/user/$(id -u)/wine
+    else
+        base=${TMPDIR:-/tmp}/$(cat "$prefix/wineserver" 2>/dev/null || echo '(no tmpdir file)')
+    fi
+    echo "$base/$id"
+}
+
+# end_wineserver PREFIX: ends PREFIX's server and with it every Wine process
+# of the prefix, and returns once the server has gone. "wineserver -k" stops
+# the server with SIGINT, and with SIGKILL when it has not ended within about
+# ten seconds; "-w" then waits until it has let go of its lock, that is until
+# it has ended.
+end_wineserver() {
+    WINEPREFIX=$1 wineserver -k >/dev/null 2>&1
+    WINEPREFIX=$1 wineserver -w >/dev/null 2>&1
+}
+
+# expect_no_wineserver PREFIX: a prefix just made has no server. One that
+# answers serves another prefix whose server folder is this one's (see
+# wine_server_dir): its programs, and named objects such as the viewer's
+# instance guard, would be this test's. Not killed: it is not ours.
+expect_no_wineserver() {
+    local prefix=$1
+    # Signal 0 to the server holding the prefix's lock: delivered only when
+    # one runs.
+    if WINEPREFIX=$prefix wineserver -k0 >/dev/null 2>&1; then
+        fail "a Wine server already answers for the new prefix $prefix (server folder $(wine_server_dir "$prefix")): it serves another prefix folder with the same device and inode"
+    fi
+}
+
+# Boots a prefix into DIR (used once per suite run by run_all.sh). Its
+# programs' forms and boxes find a Japanese font (fonts_ja.reg).
 make_prefix() {
     local dir=$1 managed=${E2E_WINE_MANAGED:-N}
+    mkdir "$dir" || fail "cannot make $dir"
+    expect_no_wineserver "$dir"
     (
         unset DISPLAY
         export WINEPREFIX=$dir WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' LC_ALL=C.UTF-8
@@ -287,8 +336,12 @@ make_prefix() {
         # Unmanaged top-levels: with no window manager Wine then sizes and
         # places windows itself, as Windows would.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >>"$dir.boot.log" 2>&1 || exit 1
+        # regedit reads UTF-16 with a byte-order mark.
+        { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$_E2E_LIB_DIR/fonts_ja.reg"; } >"$dir.fonts_ja.reg" || exit 1
+        wine regedit "$dir.fonts_ja.reg" >>"$dir.boot.log" 2>&1 || exit 1
         wineserver -w
     ) || fail "cannot boot Wine prefix in $dir"
+    grep -q '^"MS Shell Dlg"="IPAPGothic"' "$dir/system.reg" || fail "the font substitutes did not reach $dir/system.reg"
     # use_prefix reads the setting back to tell whether a copy needs changing.
     echo "$managed" >"$dir.ready"
 }
@@ -329,10 +382,11 @@ use_prefix() {
         log "no E2E_PREFIX_CACHE, booting a prefix (about 10 s)"
         make_prefix "$cache"
     fi
-    WINEPREFIX=$cache wineserver -w
+    # make_prefix returned once the booted prefix's server had ended.
     export WINEPREFIX=$E2E_TMP/prefix${name:+.$name}
     [[ ! -e "$WINEPREFIX" ]] || fail "prefix $WINEPREFIX is in use already"
     cp -a "$cache" "$WINEPREFIX" || fail "cannot copy Wine prefix"
+    expect_no_wineserver "$WINEPREFIX"
     _E2E_PREFIXES+=("$WINEPREFIX")
     local want=${E2E_WINE_MANAGED:-N}
     [[ "$(cat "$cache.ready")" == "$want" ]] || set_wine_managed "$want"
@@ -453,7 +507,7 @@ wait_for_window() {
     if ! wait_until "$secs" _has_window; then
         local state=''
         if [[ -f "$E2E_TMP/proc.main.rc" ]]; then
-            state=" (main exited with $(cat "$E2E_TMP/proc.main.rc"))"
+            state=" (main exited with $(cat "$E2E_TMP/proc.main.rc"); its stderr: $(grep -v 'wine32 is missing\|multiarch needs\|execute "dpkg\|apt-get install wine32' "$E2E_TMP/proc.main.err" | tail -n 5 | tr '\n' ' '))"
         elif [[ -f "$E2E_TMP/proc.main.pid" ]]; then
             state=" (main still running)"
         fi
@@ -650,8 +704,8 @@ pixel() { "$STRIPREAD" --pixel "$2" "$3" "$1"; }
 
 # open_popup WID X Y: right-clicks at (X, Y) on the root and waits for the
 # popup menu's own window to map; sets MENU_WID. The menu is the program's
-# window that was not mapped before the click (a help window or a box of the
-# program may be open beside the viewer).
+# untitled window that was not mapped before the click (a help window or a
+# box of the program may be open beside the viewer, or mapping just then).
 open_popup() {
     local wid=$1 x=$2 y=$3
     popup_after "$wid" "right click at $x,$y" xdotool mousemove "$x" "$y" click 3
@@ -664,10 +718,14 @@ popup_after() {
     before=$(visible_windows | tr '\n' ' ')
     "$@"
     _menu_open() {
-        local w
+        local w name
         MENU_WID=''
         for w in $(visible_windows); do
-            [[ "$w" != "$wid" && " $before " != *" $w "* ]] && { MENU_WID=$w; break; }
+            [[ "$w" != "$wid" && " $before " != *" $w "* ]] || continue
+            # A popup menu has no title; a help window or a box that the
+            # command before opened may map only now, and has one.
+            name=$(xdotool getwindowname "$w" 2>/dev/null) || continue
+            [[ -z "$name" ]] && { MENU_WID=$w; break; }
         done
         [[ -n "$MENU_WID" ]]
     }

@@ -9,7 +9,7 @@ source "$E2E_DIR/lib.sh"
 E2E_NAME=run_all
 
 missing=()
-for tool in Xvfb Xorg wine wineboot wineserver winedbg localedef xdotool xwd xwininfo xprop xrandr xdpyinfo timeout; do
+for tool in Xvfb Xorg wine wineboot wineserver winedbg localedef iconv xdotool xwd xwininfo xprop xrandr xdpyinfo convert timeout; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 ((${#missing[@]} == 0)) || { echo "missing tools: ${missing[*]}" >&2; exit 2; }
@@ -44,6 +44,9 @@ cleanup_run() {
     local pid
     for pid in "${!running[@]}"; do kill -TERM "$pid" 2>/dev/null; done
     for pid in "${!running[@]}"; do wait "$pid" 2>/dev/null; done
+    # The booted prefix goes only once its server has ended (see
+    # wine_server_dir in lib.sh).
+    [[ -d "$RUN_DIR/prefix" ]] && TMPDIR=$RUN_DIR/tmp end_wineserver "$RUN_DIR/prefix"
     rm -rf "$RUN_DIR"
 }
 trap cleanup_run EXIT

@@ -59,6 +59,7 @@ choose_help() {
     menu_command "$viewer" "$1" "$2" Up Up Up Right Return
     wait_unmapped "$MENU_WID"
     open_popup "$viewer" "$1" "$2"
+    wait_menu_painted
     keys Escape
     wait_unmapped "$MENU_WID"
 }

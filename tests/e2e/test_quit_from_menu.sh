@@ -10,6 +10,7 @@ log "right-click anywhere opens the menu, Escape only closes it"
 for point in "797 457" "1122 702" "805 462" "960 580"; do
     read -r px py <<<"$point"
     open_popup "$WID" "$px" "$py"
+    wait_menu_painted
     keys Escape
     wait_unmapped "$MENU_WID"
 done

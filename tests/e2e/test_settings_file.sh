@@ -55,6 +55,7 @@ keys Return
 wait_unmapped "$TITLE_WID"
 # Still there and still taking input.
 open_popup "$WID" 960 650
+wait_menu_painted
 keys Escape
 wait_unmapped "$MENU_WID"
 exe_running || fail "program ended when the error box was dismissed"
