@@ -1,6 +1,6 @@
 #!/bin/bash
-# Every caption of the settings dialog and of the boxes fits its control, in
-# the control's own font, measured inside the viewer's process
+# Every caption of the settings and placement dialogs and of the boxes fits
+# its control, in the control's own font, measured inside the viewer's process
 # (helpers/caption_fit.c: WM_GETFONT, then GetTextExtentPoint32 against the
 # control's client rectangle, less the check glyph and its gap for radio
 # buttons and check boxes). Each form is also saved as a PNG in the test's
@@ -14,14 +14,19 @@ source "$(dirname "$0")/lib.sh"
 
 # The forms, one line each: name|title|keys on the viewer's popup menu that
 # open it|where the viewer's window is dragged first (left top; empty: where
-# it opens, 797 457).
+# it opens, 797 457)|keys typed into the open form before it is measured
+# (to bring up texts shown only then).
 FORMS=(
     "settings|VELTA-9 Mirlo viewer 設定|Up Up Return|"
-    "information|VELTA-9 Mirlo Viewer|Down Right Up Return|"
+    "information|VELTA-9 Mirlo Viewer|Down Right Up Up Up Return|"
     "version|VELTA-9 Mirlo Viewer|Up Up Up Right Down Return|"
+    "placement|VELTA-9 Mirlo viewer 位置とサイズ|Down Right Up Up Return|"
+    # Its messages: text in a field, and a region limited to fit.
+    "placement-bad|VELTA-9 Mirlo viewer 位置とサイズ|Down Right Up Up Return||x Tab x Tab x"
+    "placement-limited|VELTA-9 Mirlo viewer 位置とサイズ|Down Right Up Up Return||9 9 9 9"
     # The work area's bottom right corner: the longest position text on
     # this monitor, four digits but one.
-    "information-corner|VELTA-9 Mirlo Viewer|Down Right Up Return|1594 914"
+    "information-corner|VELTA-9 Mirlo Viewer|Down Right Up Up Up Return|1594 914"
 )
 
 # Captions wider than their controls where the layout is fixed as the forms
@@ -81,7 +86,9 @@ measure_form() {
         id=$(fact "$line" id) kind=$(fact "$line" kind) text=$(fact "$line" text)
         tw=$(fact "$line" text_w) room=$(fact "$line" room_w)
         face=$(fact "$line" face) missing=$(fact "$line" missing)
-        [[ -n "$text" ]] || fail "$name: control $id has no text"
+        # Labels and fields may be empty (a message shown only when needed);
+        # buttons never are.
+        [[ -n "$text" || "$kind" == label || "$kind" == edit ]] || fail "$name: $kind $id has no text"
         # A label grows to its text's width: it must still end inside the form.
         (($(fact "$line" right) <= form_w)) ||
             overflows+=("$name: $kind $id '$text' ends at x=$(fact "$line" right), past the form's client width $form_w px")
@@ -107,7 +114,7 @@ measure_form() {
 
 at_left=797 at_top=457
 for form in "${FORMS[@]}"; do
-    IFS='|' read -r name title menu_keys place <<<"$form"
+    IFS='|' read -r name title menu_keys place form_keys <<<"$form"
     if [[ -n "$place" ]]; then
         read -r left top <<<"$place"
         log "the viewer dragged to $left,$top"
@@ -121,6 +128,11 @@ for form in "${FORMS[@]}"; do
     wait_for_title "$title" 10
     [[ "$TITLE_WID" != "$viewer" ]] || fail "$name: the viewer's window has the title '$title'"
     box=$TITLE_WID
+    if [[ -n "$form_keys" ]]; then
+        log "$name: typed $form_keys"
+        # shellcheck disable=SC2086 # one key per word
+        keys $form_keys
+    fi
     form_shot "$name" "$box"
     measure_form "$name" "$title"
     post_close TMirloForm

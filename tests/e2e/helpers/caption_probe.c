@@ -9,7 +9,7 @@
  *   control id=N class=C kind=K left=L right=R text_w=W text_h=H room_w=R
  *           client_w=CW client_h=CH face=F missing=M text=TEXT
  *
- * kind is label, radio, check or button; left and right are the control's
+ * kind is label, edit, list, radio, check or button; left and right are the control's
  * edges in the form's client coordinates; room_w is the width the text is
  * drawn in: the client rectangle's, less the check glyph and its gap for a
  * radio button or a check box; face is the family of the font the text is
@@ -41,6 +41,10 @@ static void put(struct output *out, const wchar_t *format, ...)
 static const wchar_t *kind_of(HWND control, const wchar_t *cls)
 {
     LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    if (lstrcmpiW(cls, L"Edit") == 0)
+        return L"edit";
+    if (lstrcmpiW(cls, L"ComboBox") == 0)
+        return L"list";
     if (lstrcmpiW(cls, L"Button") != 0)
         return L"label";
     switch (type) {
@@ -100,6 +104,13 @@ static BOOL CALLBACK measure(HWND control, LPARAM data)
         INT digit = 0;
         GetCharWidth32W(dc, L'0', L'0', &digit);
         room -= GetSystemMetrics(SM_CXMENUCHECK) + digit / 2;
+    } else if (kind[0] == L'e') {
+        /* An edit field keeps margins on both sides of its text. */
+        DWORD margins = (DWORD)SendMessageW(control, EM_GETMARGINS, 0, 0);
+        room -= LOWORD(margins) + HIWORD(margins);
+    } else if (kind[0] == L'l' && kind[1] == L'i') {
+        /* A drop-down list shows its choice beside the arrow button. */
+        room -= GetSystemMetrics(SM_CXVSCROLL);
     }
     SelectObject(dc, old);
     ReleaseDC(control, dc);
