@@ -80,4 +80,10 @@ bool CaptureMonitors(std::vector<MonitorShot>& out, std::string& error) {
   return ok;
 }
 
+bool LookAtDesk(Desk& desk, std::string& error) {
+  if (!CaptureMonitors(desk.monitors, error)) return false;
+  desk.viewer = FindViewer();
+  return true;
+}
+
 }  // namespace stripcheck
