@@ -115,6 +115,8 @@ class TForm1 : public WindowEvents {
   void N12Click();
   void HtmlHelpClick();
   void VersionInfoClick();
+  // "表示の確認": what the device reads from the screen now, in a box.
+  void DisplayCheckClick();
 
   // WindowEvents: each runs one handler under the standard error box.
   void OnPaint() override;

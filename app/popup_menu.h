@@ -19,6 +19,7 @@ enum class MenuItem : int {
   N13, N14, N15,
   N16, HtmlHelp, VersionInfo,
   N1, Quit,
+  DisplayCheck,
 };
 
 inline int Id(MenuItem item) { return static_cast<int>(item); }
@@ -30,7 +31,7 @@ struct PopupMenuItem {
   void (TForm1::*handler)();  // null for items that only open a submenu
 };
 
-// All 25 items in menu order.
+// All 26 items in menu order.
 const std::vector<PopupMenuItem>& PopupMenu1();
 
 std::vector<MenuEntry> PopupMenu1Entries();

@@ -10,6 +10,10 @@
 
 #include "platform/desktop_types.h"
 
+namespace stripcheck {
+struct Desk;
+}  // namespace stripcheck
+
 namespace mirlo {
 
 // What the window system reports to the viewer window. The window layer only
@@ -163,6 +167,13 @@ class Desktop {
   virtual std::string ModuleFileName() = 0;
   // Asks the message loop to end once it takes the request.
   virtual void RequestQuit() = 0;
+
+  // ---- The display check ("表示の確認")
+  // Reads every monitor's picture as the screen shows it now, with the
+  // viewer's window and the windows in front of it, once the viewer and the
+  // windows the popup menu lay over have painted again. Lets the window
+  // system run. False when the screen cannot be read.
+  virtual bool ReadScreen(stripcheck::Desk& out) = 0;
 };
 
 // What the program entry needs beyond the desktop: the single-instance

@@ -13,7 +13,8 @@ const char* CallName(Call c) {
       "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
       "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
-      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit"};
+      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit",
+      "ReadScreen"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -214,6 +215,17 @@ std::string TimedDesktop::ModuleFileName() {
 void TimedDesktop::RequestQuit() {
   Scope s(*this, Call::RequestQuit);
   inner_.RequestQuit();
+}
+
+}  // namespace mirlo::bench
+
+namespace mirlo::bench {
+
+// ---- The display check
+
+bool TimedDesktop::ReadScreen(stripcheck::Desk& out) {
+  Scope s(*this, Call::ReadScreen);
+  return inner_.ReadScreen(out);
 }
 
 }  // namespace mirlo::bench

@@ -23,6 +23,7 @@ enum class Call {
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
+  ReadScreen,
   Count
 };
 const char* CallName(Call c);
@@ -87,6 +88,8 @@ class TimedDesktop : public Desktop {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
  private:
   // Times one call when profiling; calls made while it runs (the paint

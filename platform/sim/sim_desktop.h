@@ -91,6 +91,8 @@ class SimDesktop : public Desktop, public Application {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -203,6 +205,18 @@ class SimDesktop : public Desktop, public Application {
   void SetProfileFileText(const std::string& path, const std::string& text);
   bool ProfileFileExists(const std::string& path) const;
 
+  // ---- The display check
+  // A window of another program in front of the viewer, one colour all over;
+  // placed from the back to the front one. The monitors' pictures show it.
+  void PlaceWindowInFront(const Rect& bounds, const std::string& name, Color colour);
+  // The dots per inch the viewer draws for and those of its monitor, as the
+  // screen reading reports them (0: the system cannot say).
+  void SetViewerDpi(int window, int monitor) {
+    viewerDpi_ = window;
+    monitorDpi_ = monitor;
+  }
+  void FailScreenReads() { screenReadsFail_ = true; }
+
  private:
   std::vector<MonitorInfo> Table() const;
   void ResizeCanvas(int width, int height);
@@ -245,6 +259,15 @@ class SimDesktop : public Desktop, public Application {
   std::map<std::string, std::string> files_;  // path -> INI text
   std::map<std::string, bool> readOnly_;
   std::string sleepFailure_;
+  struct WindowInFront {
+    Rect bounds;
+    std::string name;
+    Color colour;
+  };
+  std::vector<WindowInFront> inFront_;  // the front one last
+  int viewerDpi_ = 96;
+  int monitorDpi_ = 96;
+  bool screenReadsFail_ = false;
 };
 
 }  // namespace mirlo

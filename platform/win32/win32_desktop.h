@@ -49,6 +49,8 @@ class Win32Desktop : public Desktop, public Application {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -71,6 +73,10 @@ class Win32Desktop : public Desktop, public Application {
   HWND ViewerWindow() const { return window_; }
   // Read by the benchmarks, which compare the menu with a baseline's.
   HMENU PopupMenu() const { return popup_; }
+  // ---- The display check
+  // While the popup menu is open: keeps the places of its windows, which the
+  // screen shows again only once what lies under them has painted.
+  void NoteMenuWindows();
 
  private:
   // Makes what was drawn reach the screen now.
@@ -98,6 +104,13 @@ class Win32Desktop : public Desktop, public Application {
   FormEvents* formEvents_ = nullptr;
   const FormDescription* formDescription_ = nullptr;
   HMODULE helpLibrary_ = nullptr;
+  // ---- The display check
+  // Paints again whatever the last popup menu lay over.
+  void PaintUnderMenu();
+  // Returns once a composing window system shows what was drawn.
+  void WaitForComposition();
+  std::vector<RECT> menuArea_;  // the last popup menu's windows
+  HMODULE dwmLibrary_ = nullptr;
 };
 
 // The desktop a window of the program was created with: a window procedure
