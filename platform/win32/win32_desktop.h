@@ -105,11 +105,9 @@ class Win32Desktop : public Desktop, public Application {
   const FormDescription* formDescription_ = nullptr;
   HMODULE helpLibrary_ = nullptr;
   // ---- The display check
-  // Paints again whatever the last popup menu lay over.
-  void PaintUnderMenu();
   // Returns once a composing window system shows what was drawn.
   void WaitForComposition();
-  std::vector<RECT> menuArea_;  // the last popup menu's windows
+  RECT menuArea_{};  // where the last popup menu's windows stood
   HMODULE dwmLibrary_ = nullptr;
 };
 
