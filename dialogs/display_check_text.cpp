@@ -140,7 +140,7 @@ const char* WhatToDo(const Desk& desk, const Diagnosis& d, const Finding& f) {
     case Problem::Covered:
       return "そのウィンドウをどけるか、表示 → 常に最前面 か全画面表示を使ってください。";
     case Problem::NotMagenta:
-      return "描画領域に重なっているものをどけ、画面の色を変える機能をオフにしてください。";
+      return "描画領域に重なっているもの（ほかのウィンドウ、画面に色を重ねるアプリなど）をどけてください。";
     case Problem::BadChecksum:
       return "ストリップに重なっているもの（通知、ほかのアプリの表示など）をどけてください。";
     case Problem::Scaled:

@@ -41,7 +41,7 @@ void Announcing(TestDesk& t, int x, int y, int w, int h, int x0, int y0, int x1,
 const char kNone[] = "VELTA-9 が読み取れるストリップはありません。";
 const char kUnusableToDo[] = "\n→ VELTA-9 をつなぐモニターは、使用できる 10 種類の解像度のどれかにしてください。";
 const char kCoveredToDo[] = "\n→ そのウィンドウをどけるか、表示 → 常に最前面 か全画面表示を使ってください。";
-const char kAreaToDo[] = "\n→ 描画領域に重なっているものをどけ、画面の色を変える機能をオフにしてください。";
+const char kAreaToDo[] = "\n→ 描画領域に重なっているもの（ほかのウィンドウ、画面に色を重ねるアプリなど）をどけてください。";
 const char kScaledToDo[] =
     "\n→ MirloViewer.exe のプロパティ → 互換性 → 高 DPI 設定の変更 で、DPI スケールの上書きをやめてください。";
 const char kStripAt800[] =
