@@ -461,8 +461,9 @@ bool SimDesktop::ReadScreen(stripcheck::Desk& out) {
   stripcheck::ViewerFacts& v = desk.viewer;
   v.found = visible_;
   v.rect = window_;
-  v.windowDpi = viewerDpi_;
-  v.monitorDpi = monitorDpi_;
+  // Drawn for the pixels of its monitor, as a per-monitor aware program.
+  v.windowDpi = 96;
+  v.monitorDpi = 96;
   // Nearest the top first, only those that overlap the viewer, as the window
   // system lists them.
   for (auto w = inFront_.rbegin(); w != inFront_.rend(); ++w) {

@@ -209,12 +209,6 @@ class SimDesktop : public Desktop, public Application {
   // A window of another program in front of the viewer, one colour all over;
   // placed from the back to the front one. The monitors' pictures show it.
   void PlaceWindowInFront(const Rect& bounds, const std::string& name, Color colour);
-  // The dots per inch the viewer draws for and those of its monitor, as the
-  // screen reading reports them (0: the system cannot say).
-  void SetViewerDpi(int window, int monitor) {
-    viewerDpi_ = window;
-    monitorDpi_ = monitor;
-  }
   void FailScreenReads() { screenReadsFail_ = true; }
 
  private:
@@ -265,8 +259,6 @@ class SimDesktop : public Desktop, public Application {
     Color colour;
   };
   std::vector<WindowInFront> inFront_;  // the front one last
-  int viewerDpi_ = 96;
-  int monitorDpi_ = 96;
   bool screenReadsFail_ = false;
 };
 
