@@ -117,6 +117,8 @@ class TForm1 : public WindowEvents {
   void N12Click();
   void HtmlHelpClick();
   void VersionInfoClick();
+  // "表示の確認": what the device reads from the screen now, in a box.
+  void DisplayCheckClick();
 
   // Typed placement, copying the placement and the lock.
   void PositionAndSizeClick();

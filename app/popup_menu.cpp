@@ -32,6 +32,7 @@ const std::vector<PopupMenuItem>& PopupMenu1() {
       {M::N16, M::None, "ヘルプ", nullptr},
       {M::HtmlHelp, M::N16, "ヘルプを表示", &TForm1::HtmlHelpClick},
       {M::VersionInfo, M::N16, "バージョン情報", &TForm1::VersionInfoClick},
+      {M::DisplayCheck, M::N16, "表示の確認", &TForm1::DisplayCheckClick},
       {M::N1, M::None, "設定", &TForm1::N1Click},
       {M::Quit, M::None, "終了", &TForm1::QuitClick},
   };

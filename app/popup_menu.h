@@ -21,6 +21,8 @@ enum class MenuItem : int {
   N1, Quit,
   // The typed placement dialog and the lock, at the end of the 表示 submenu.
   PositionAndSize, LockPosition,
+  // The display check, at the end of the ヘルプ submenu.
+  DisplayCheck,
 };
 
 inline int Id(MenuItem item) { return static_cast<int>(item); }
@@ -32,7 +34,7 @@ struct PopupMenuItem {
   void (TForm1::*handler)();  // null for items that only open a submenu
 };
 
-// All 27 items in menu order.
+// All 28 items in menu order.
 const std::vector<PopupMenuItem>& PopupMenu1();
 
 std::vector<MenuEntry> PopupMenu1Entries();

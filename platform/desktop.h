@@ -10,6 +10,10 @@
 
 #include "platform/desktop_types.h"
 
+namespace stripcheck {
+struct Desk;
+}  // namespace stripcheck
+
 namespace mirlo {
 
 // What the window system reports to the viewer window. The window layer only
@@ -193,6 +197,12 @@ class Desktop {
   virtual std::string ClipboardText() = 0;
   // Puts the text on the clipboard in place of what it held.
   virtual void SetClipboardText(const std::string& text) = 0;
+  // ---- The display check ("表示の確認")
+  // Reads every monitor's picture as the screen shows it now, with the
+  // viewer's window and the windows in front of it, once the viewer and the
+  // windows the popup menu lay over have painted again. Lets the window
+  // system run. False when the screen cannot be read.
+  virtual bool ReadScreen(stripcheck::Desk& out) = 0;
 };
 
 // What the program entry needs beyond the desktop: the single-instance

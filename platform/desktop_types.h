@@ -57,6 +57,8 @@ struct KeyModifiers {
 enum MessageBoxFlags : unsigned {
   kMbOk = 0x0,
   kMbIconError = 0x10,
+  kMbIconWarning = 0x30,
+  kMbIconInformation = 0x40,
 };
 
 }  // namespace mirlo

@@ -24,7 +24,9 @@ struct UserText {
   UserText(std::string shiftJis) {
     if (!shiftJis.empty()) pieces.push_back(Piece{Encoding::ShiftJis, std::move(shiftJis)});
   }
-  static UserText Path(std::string utf8) {
+  static UserText Path(std::string utf8) { return Utf8(std::move(utf8)); }
+  // Any other text the window system gave in UTF-8, such as a window's title.
+  static UserText Utf8(std::string utf8) {
     UserText t;
     if (!utf8.empty()) t.pieces.push_back(Piece{Encoding::Utf8, std::move(utf8)});
     return t;

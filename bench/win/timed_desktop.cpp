@@ -15,7 +15,8 @@ const char* CallName(Call c) {
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
       "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit",
       "ControlText", "SetControlSelection", "ControlSelection", "ClipboardText",
-      "SetClipboardText"};
+      "SetClipboardText",
+      "ReadScreen"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -243,6 +244,17 @@ std::string TimedDesktop::ClipboardText() {
 void TimedDesktop::SetClipboardText(const std::string& text) {
   Scope s(*this, Call::SetClipboardText);
   inner_.SetClipboardText(text);
+}
+
+}  // namespace mirlo::bench
+
+namespace mirlo::bench {
+
+// ---- The display check
+
+bool TimedDesktop::ReadScreen(stripcheck::Desk& out) {
+  Scope s(*this, Call::ReadScreen);
+  return inner_.ReadScreen(out);
 }
 
 }  // namespace mirlo::bench

@@ -25,6 +25,7 @@ enum class Call {
   ModuleFileName, RequestQuit,
   // Typed placement.
   ControlText, SetControlSelection, ControlSelection, ClipboardText, SetClipboardText,
+  ReadScreen,
   Count
 };
 const char* CallName(Call c);
@@ -94,6 +95,8 @@ class TimedDesktop : public Desktop {
   int ControlSelection(int id) override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
  private:
   // Times one call when profiling; calls made while it runs (the paint

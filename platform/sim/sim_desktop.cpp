@@ -8,6 +8,7 @@
 #include "monitors/monitor_table.h"
 #include "platform/input.h"
 #include "platform/sim/sim_profile.h"
+#include "stripcheck/desk.h"
 
 namespace mirlo {
 
@@ -163,16 +164,23 @@ std::vector<Color> SimDesktop::MonitorPicture(int index) const {
 void SimDesktop::MonitorPictureInto(int index, std::vector<Color>& picture) const {
   const Rect b = monitors_.at(index).bounds;
   picture.assign(size_t(b.Width()) * size_t(b.Height()), 0x3A6EA5);
-  if (!visible_) return;
   // The part of the window on this monitor, row by row (in 64 bits: the
   // window may stand anywhere).
   const int64_t wl = window_.left, wt = window_.top;
   const int64_t x0 = std::max<int64_t>(0, b.left - wl), x1 = std::min<int64_t>(canvasWidth_, b.right - wl);
   const int64_t y0 = std::max<int64_t>(0, b.top - wt), y1 = std::min<int64_t>(canvasHeight_, b.bottom - wt);
-  for (int64_t y = y0; y < y1 && x0 < x1; ++y) {
+  for (int64_t y = y0; y < y1 && x0 < x1 && visible_; ++y) {
     const Color* from = &canvas_[size_t(y) * canvasWidth_ + size_t(x0)];
     Color* to = &picture[size_t(wt + y - b.top) * b.Width() + size_t(wl + x0 - b.left)];
     std::copy(from, from + (x1 - x0), to);
+  }
+  for (const WindowInFront& w : inFront_) {
+    const int left = std::max(w.bounds.left, b.left), right = std::min(w.bounds.right, b.right);
+    const int top = std::max(w.bounds.top, b.top), bottom = std::min(w.bounds.bottom, b.bottom);
+    for (int y = top; y < bottom && left < right; ++y) {
+      const auto row = picture.begin() + ptrdiff_t(y - b.top) * b.Width();
+      std::fill(row + (left - b.left), row + (right - b.left), w.colour);
+    }
   }
 }
 
@@ -472,6 +480,39 @@ void SimDesktop::PressKey(Key key, KeyModifiers modifiers, int repeats) {
 }
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }
+
+void SimDesktop::PlaceWindowInFront(const Rect& bounds, const std::string& name, Color colour) {
+  inFront_.push_back(WindowInFront{bounds, name, colour});
+}
+
+bool SimDesktop::ReadScreen(stripcheck::Desk& out) {
+  log_.push_back("readscreen");
+  if (screenReadsFail_) return false;
+  stripcheck::Desk desk;
+  for (size_t i = 0; i < monitors_.size(); ++i) {
+    stripcheck::MonitorShot shot;
+    shot.bounds = monitors_[i].bounds;
+    shot.image.width = shot.bounds.Width();
+    shot.image.height = shot.bounds.Height();
+    MonitorPictureInto(int(i), shot.image.pixels);
+    desk.monitors.push_back(std::move(shot));
+  }
+  stripcheck::ViewerFacts& v = desk.viewer;
+  v.found = visible_;
+  v.rect = window_;
+  // Drawn for the pixels of its monitor, as a per-monitor aware program.
+  v.windowDpi = 96;
+  v.monitorDpi = 96;
+  // Nearest the top first, only those that overlap the viewer, as the window
+  // system lists them.
+  for (auto w = inFront_.rbegin(); w != inFront_.rend(); ++w) {
+    const bool overlaps = w->bounds.left < window_.right && window_.left < w->bounds.right &&
+                          w->bounds.top < window_.bottom && window_.top < w->bounds.bottom;
+    if (overlaps) v.above.push_back(stripcheck::WindowAbove{w->bounds, w->name});
+  }
+  out = std::move(desk);
+  return true;
+}
 
 void SimDesktop::ChangeMonitors(std::vector<SimMonitor> monitors) {
   monitors_ = std::move(monitors);

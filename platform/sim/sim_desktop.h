@@ -98,6 +98,8 @@ class SimDesktop : public Desktop, public Application {
   int ControlSelection(int id) override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -217,6 +219,12 @@ class SimDesktop : public Desktop, public Application {
   void SetProfileFileText(const std::string& path, const std::string& text);
   bool ProfileFileExists(const std::string& path) const;
 
+  // ---- The display check
+  // A window of another program in front of the viewer, one colour all over;
+  // placed from the back to the front one. The monitors' pictures show it.
+  void PlaceWindowInFront(const Rect& bounds, const std::string& name, Color colour);
+  void FailScreenReads() { screenReadsFail_ = true; }
+
  private:
   std::vector<MonitorInfo> Table() const;
   void ResizeCanvas(int width, int height);
@@ -260,6 +268,13 @@ class SimDesktop : public Desktop, public Application {
   std::map<std::string, bool> readOnly_;
   std::string sleepFailure_;
   std::string clipboard_;
+  struct WindowInFront {
+    Rect bounds;
+    std::string name;
+    Color colour;
+  };
+  std::vector<WindowInFront> inFront_;  // the front one last
+  bool screenReadsFail_ = false;
 };
 
 }  // namespace mirlo

@@ -181,6 +181,7 @@ void Win32Desktop::SetMenuItem(int id, const MenuItemState& state) {
 }
 
 void Win32Desktop::ShowPopupMenuAt(Point p) {
+  SetRectEmpty(&menuArea_);
   // Without the foreground the menu would not close when clicked elsewhere.
   SetForegroundWindow(window_);
   TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, window_,

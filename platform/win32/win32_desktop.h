@@ -54,6 +54,8 @@ class Win32Desktop : public Desktop, public Application {
   int ControlSelection(int id) override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  // ---- The display check
+  bool ReadScreen(stripcheck::Desk& out) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -78,6 +80,10 @@ class Win32Desktop : public Desktop, public Application {
   HWND ViewerWindow() const { return window_; }
   // Read by the benchmarks, which compare the menu with a baseline's.
   HMENU PopupMenu() const { return popup_; }
+  // ---- The display check
+  // While the popup menu is open: keeps the places of its windows, which the
+  // screen shows again only once what lies under them has painted.
+  void NoteMenuWindows();
 
  private:
   // Makes what was drawn reach the screen now.
@@ -106,6 +112,11 @@ class Win32Desktop : public Desktop, public Application {
   const FormDescription* formDescription_ = nullptr;
   bool settingControl_ = false;  // a control's text is being set by the program
   HMODULE helpLibrary_ = nullptr;
+  // ---- The display check
+  // Returns once a composing window system shows what was drawn.
+  void WaitForComposition();
+  RECT menuArea_{};  // where the last popup menu's windows stood
+  HMODULE dwmLibrary_ = nullptr;
 };
 
 // The desktop a window of the program was created with: a window procedure

@@ -95,6 +95,11 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (events && HIWORD(wp) == 0) events->OnMenuCommand(LOWORD(wp));
       return 0;
+    case WM_MENUSELECT:
+      // The item chosen at the end is selected while every menu leading to
+      // it is open.
+      if (desk) desk->NoteMenuWindows();
+      break;
     case WM_SETTINGCHANGE:
       if (events) events->OnSettingChange(static_cast<unsigned>(wp));
       return 0;

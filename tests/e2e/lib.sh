@@ -992,13 +992,14 @@ expect_stripcheck() {
     check_eq "stripcheck exit code" "$code" "$SC_RC"
 }
 
-# start_cover X Y W H: the cover_window helper, a plain grey topmost window,
-# in front of everything at that desktop rectangle; waits until the screen
-# shows it there. One at a time (stop_cover ends it).
+# start_cover X Y W H [--no-activate]: the cover_window helper, a plain grey
+# topmost window, in front of everything at that desktop rectangle; waits
+# until the screen shows it there. One at a time (stop_cover ends it).
+# --no-activate leaves a popup menu open meanwhile open.
 start_cover() {
     local x=$1 y=$2 w=$3 h=$4
     need_helper cover_window
-    start_exe --as cover "$HELPER" "$x" "$y" "$w" "$h"
+    start_exe --as cover "$HELPER" "$x" "$y" "$w" "$h" "${@:5}"
     wait_for_window 15 cover_window.exe
     wait_geometry "$WID" "$x $y $w $h"
     _cover_shown() {
@@ -1134,3 +1135,47 @@ mapped_places() {
 
 # mapped_windows: the X windows of the watched class that were ever mapped.
 mapped_windows() { awk '$1 == "map" { print $2 }' "$MAP_LOG" | sort -u; }
+
+# ---------------------------------------------------------------- 表示の確認
+
+# open_display_check WID X Y: opens the popup menu at X,Y (root coordinates)
+# and, once it is painted, chooses 表示の確認, the last item of ヘルプ, with
+# the keys.
+open_display_check() {
+    open_popup "$1" "$2" "$3"
+    wait_menu_painted
+    choose_display_check
+}
+
+# choose_display_check: in the open popup menu, chooses 表示の確認 (ヘルプ is
+# the third item from the bottom; Up from its first item wraps to its last)
+# and waits for the box; sets CHECK_WID and CHECK_TEXT, the box's text with
+# its line breaks as \n.
+choose_display_check() {
+    keys Up Up Up Right Up Return
+    wait_for_title '表示の確認' 10
+    CHECK_WID=$TITLE_WID
+    read_window_facts
+    local box text
+    box=$(facts_windows exe=MirloViewer.exe 'title=表示の確認' visible=1 | head -n1)
+    [[ -n "$box" ]] || fail "no 表示の確認 box in the window list"
+    text=$(facts_controls "$(fact "$box" hwnd)" | grep ' class=Static ' | grep -v ' text=$' | head -n1)
+    CHECK_TEXT=$(fact "$text" text)
+    log "表示の確認 says: $CHECK_TEXT"
+}
+
+# close_display_check: Return on the box's button closes it.
+close_display_check() {
+    keys Return
+    wait_unmapped "$CHECK_WID"
+}
+
+# check_says_strip MONITOR W H STRIP_LINE: the box's line for a monitor of
+# that size whose strip the strip reader read as STRIP_LINE, in the box's
+# words (line breaks as \n).
+check_says_strip() {
+    local x0 y0 x1 y1
+    x0=$(field "$4" x0) y0=$(field "$4" y0) x1=$(field "$4" x1) y1=$(field "$4" y1)
+    printf 'モニター %s（%s×%s）: 先頭の文字 A（動作中）、描画領域の位置 (%s,%s)-(%s,%s)、サイズ %s×%s' \
+        "$1" "$2" "$3" "$x0" "$y0" "$x1" "$y1" $((x1 - x0 + 1)) $((y1 - y0 + 1))
+}

@@ -60,6 +60,13 @@ TEST(Report, CoveringWindowsInMonitorCoordinates) {
   EXPECT_EQ(Report(strip).at(0),
             "monitor=0 1920x1200+0+0 problem=covered another window lies over the viewer's strip "
             "row: \"[Notepad]\" 60x30 at 780,440");
+
+  // Names come in UTF-8; a console gets one '?' per other character.
+  TestDesk named;
+  named.Monitor(0, 0, 1920, 1200).Viewer(0, 800, 460, 320, 240).Above(780, 440, 60, 30, u8"メモ帳 \"é\"");
+  EXPECT_EQ(Report(named).at(0),
+            "monitor=0 1920x1200+0+0 problem=covered another window lies over the viewer's strip "
+            "row: \"??? ???\" 60x30 at 780,440");
 }
 
 TEST(Report, WhyTheAreaIsNotTheRectangle) {

@@ -146,7 +146,7 @@ TEST(StartupTest, RunHoldsTheGuardAndEndsWithCodeZero) {
 TEST(StartupTest, PopupMenuHoldsAllItemsInMenuOrder) {
   SimViewer v({MakeMonitor(0, 0, 1920, 1200)});
   const std::vector<int>& order = v.desk.MenuOrder();
-  ASSERT_EQ(order.size(), 27u);
+  ASSERT_EQ(order.size(), 28u);
   EXPECT_EQ(order.front(), Id(MenuItem::N2));
   EXPECT_EQ(order.back(), Id(MenuItem::Quit));
   // Top level: 表示, アスペクト, ヘルプ, 設定, 終了.
@@ -174,6 +174,14 @@ TEST(StartupTest, PopupMenuHoldsAllItemsInMenuOrder) {
   EXPECT_EQ(v.Caption(MenuItem::PositionAndSize), "位置とサイズを指定...");
   EXPECT_EQ(v.Caption(MenuItem::LockPosition), "位置を固定");
   EXPECT_FALSE(v.Checked(MenuItem::LockPosition));
+  // ヘルプ: ヘルプを表示, バージョン情報, then 表示の確認 (95 5C 8E A6 82 CC 8A 6D 94 46).
+  std::vector<int> help;
+  for (int id : order) {
+    if (v.desk.MenuItemAt(id).parent == Id(MenuItem::N16)) help.push_back(id);
+  }
+  EXPECT_EQ(help, (std::vector<int>{Id(MenuItem::HtmlHelp), Id(MenuItem::VersionInfo),
+                                    Id(MenuItem::DisplayCheck)}));
+  EXPECT_EQ(v.Caption(MenuItem::DisplayCheck), "\x95\x5C\x8E\xA6\x82\xCC\x8A\x6D\x94\x46");
 }
 
 TEST(QuitTest, StripTurnsToSForHalfASecondThenTheProgramEnds) {

@@ -12,9 +12,23 @@ std::string Signed(int v) { return v < 0 ? to_string(v) : "+" + to_string(v); }
 
 std::string Point(int x, int y) { return to_string(x) + "," + to_string(y); }
 
+constexpr std::size_t kMaxName = 60;
+
+// A window's name as any console prints it: one '?' for each character
+// other than printable ASCII and for the quote that encloses it.
+std::string Printable(const std::string& utf8) {
+  std::string out;
+  for (unsigned char c : utf8) {
+    if (out.size() >= kMaxName) break;
+    if ((c & 0xC0) == 0x80) continue;  // the rest of a character already written
+    out += (c >= 0x20 && c < 0x7F && c != '"') ? static_cast<char>(c) : '?';
+  }
+  return out;
+}
+
 // A window as the device's coordinates place it: relative to the monitor.
 std::string WindowText(const WindowAbove& w, const Rect& monitor) {
-  return "\"" + w.name + "\" " + to_string(w.rect.Width()) + "x" + to_string(w.rect.Height()) +
+  return "\"" + Printable(w.name) + "\" " + to_string(w.rect.Width()) + "x" + to_string(w.rect.Height()) +
          " at " + Point(w.rect.left - monitor.left, w.rect.top - monitor.top);
 }
 

@@ -1,9 +1,12 @@
 /* Opens a plain topmost window titled "cover" at X Y W H (desktop pixels),
  * filled with one grey, and keeps it until the process is killed. Stands in
- * for any window a user might leave in front of the viewer. */
+ * for any window a user might leave in front of the viewer. With
+ * --no-activate it appears without taking the activation, so a popup menu
+ * open meanwhile stays open. */
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 typedef BOOL(WINAPI *SetDpiContextFn)(HANDLE);
 
@@ -23,8 +26,9 @@ int main(int argc, char **argv)
     WNDCLASSA wc;
     HWND w;
     MSG m;
-    if (argc != 5) {
-        fprintf(stderr, "usage: cover_window X Y W H\n");
+    int quiet = argc == 6 && strcmp(argv[5], "--no-activate") == 0;
+    if (argc != 5 && !quiet) {
+        fprintf(stderr, "usage: cover_window X Y W H [--no-activate]\n");
         return 2;
     }
     if (!set_ctx || !set_ctx((HANDLE)-4 /* PER_MONITOR_AWARE_V2 */))
@@ -36,11 +40,14 @@ int main(int argc, char **argv)
     wc.lpszClassName = "CoverWindow";
     if (!RegisterClassA(&wc))
         return 3;
-    w = CreateWindowExA(WS_EX_TOPMOST, "CoverWindow", "cover", WS_POPUP | WS_VISIBLE,
+    w = CreateWindowExA(WS_EX_TOPMOST | (quiet ? WS_EX_NOACTIVATE : 0), "CoverWindow", "cover",
+                        WS_POPUP | (quiet ? 0 : WS_VISIBLE),
                         atoi(argv[1]), atoi(argv[2]), atoi(argv[3]), atoi(argv[4]),
                         NULL, NULL, wc.hInstance, NULL);
     if (!w)
         return 4;
+    if (quiet)
+        ShowWindow(w, SW_SHOWNOACTIVATE);
     UpdateWindow(w);
     printf("shown\n");
     fflush(stdout);

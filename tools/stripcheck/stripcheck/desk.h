@@ -21,7 +21,7 @@ struct MonitorShot {
 // A visible top-level window in front of the viewer that overlaps it.
 struct WindowAbove {
   Rect rect;
-  std::string name;  // its title, or its class in brackets when it has none
+  std::string name;  // its title in UTF-8, or its class in brackets when it has none
 };
 
 struct ViewerFacts {

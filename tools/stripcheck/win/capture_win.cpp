@@ -5,11 +5,6 @@
 namespace stripcheck {
 namespace {
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  reinterpret_cast<std::vector<HMONITOR>*>(data)->push_back(monitor);
-  return TRUE;
-}
-
 // Copies the screen's pixels inside r into a top-down 32-bit DIB section, so
 // every pixel arrives as the screen holds it, whatever the display's format.
 bool CaptureRect(HDC screen, const RECT& r, stripread::Image& out) {
@@ -46,38 +41,48 @@ bool CaptureRect(HDC screen, const RECT& r, stripread::Image& out) {
   return ok;
 }
 
+struct Capture {
+  HDC screen;
+  std::vector<MonitorShot> shots;
+  bool ok;
+};
+
+// Monitors come in enumeration order, each with its bounds on the desktop.
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT bounds, LPARAM data) {
+  auto& c = *reinterpret_cast<Capture*>(data);
+  MonitorShot shot;
+  shot.bounds = Rect{bounds->left, bounds->top, bounds->right, bounds->bottom};
+  c.ok = CaptureRect(c.screen, *bounds, shot.image);
+  c.shots.push_back(std::move(shot));
+  return c.ok;  // the first that cannot be read ends the look
+}
+
 }  // namespace
 
 bool CaptureMonitors(std::vector<MonitorShot>& out, std::string& error) {
-  std::vector<HMONITOR> monitors;
-  if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors)) ||
-      monitors.empty()) {
-    error = "the system lists no monitor";
-    return false;
-  }
-  HDC screen = GetDC(nullptr);
-  if (!screen) {
+  Capture c{GetDC(nullptr), {}, true};
+  if (!c.screen) {
     error = "cannot open the screen for reading";
     return false;
   }
-  std::vector<MonitorShot> shots;
-  bool ok = true;
-  for (std::size_t i = 0; i < monitors.size() && ok; ++i) {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    MonitorShot shot;
-    ok = GetMonitorInfoW(monitors[i], &mi) != 0;
-    if (ok) {
-      const RECT& r = mi.rcMonitor;
-      shot.bounds = Rect{r.left, r.top, r.right, r.bottom};
-      ok = CaptureRect(screen, r, shot.image);
-    }
-    if (!ok) error = "cannot read the picture of monitor " + std::to_string(i);
-    shots.push_back(std::move(shot));
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&c));
+  ReleaseDC(nullptr, c.screen);
+  if (c.shots.empty()) {
+    error = "the system lists no monitor";
+    return false;
   }
-  ReleaseDC(nullptr, screen);
-  if (ok) out = std::move(shots);
-  return ok;
+  if (!c.ok) {
+    error = "cannot read the picture of monitor " + std::to_string(c.shots.size() - 1);
+    return false;
+  }
+  out = std::move(c.shots);
+  return true;
+}
+
+bool LookAtDesk(Desk& desk, std::string& error) {
+  if (!CaptureMonitors(desk.monitors, error)) return false;
+  desk.viewer = FindViewer();
+  return true;
 }
 
 }  // namespace stripcheck

@@ -47,9 +47,7 @@ class HandleOutput : public stripcheck::Output {
 int main(int argc, char** argv) {
   LoadLibrariesFromSystemOnly();
   const auto look = [](stripcheck::Desk& desk, std::string& error) {
-    if (!stripcheck::CaptureMonitors(desk.monitors, error)) return false;
-    desk.viewer = stripcheck::FindViewer();
-    return true;
+    return stripcheck::LookAtDesk(desk, error);
   };
   // Ctrl+C ends the watch through the console's default handler.
   const auto pause = [] {

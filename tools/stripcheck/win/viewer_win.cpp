@@ -15,7 +15,6 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr DWORD kDwmExtendedFrameBounds = 9;
 constexpr DWORD kDwmCloaked = 14;
 constexpr int kEffectiveDpi = 0;
-constexpr std::size_t kMaxName = 60;
 
 // A system library by full system path, never one lying beside the program.
 class SystemLibrary {
@@ -59,19 +58,20 @@ Rect ShownRect(const Search& s, HWND w) {
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-// Printable in any console: other characters become '?'.
-std::string Printable(const wchar_t* text) {
-  std::string out;
-  for (; *text && out.size() < kMaxName; ++text)
-    out += (*text >= 0x20 && *text < 0x7F && *text != L'"') ? static_cast<char>(*text) : '?';
+std::string Utf8(const wchar_t* text) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (n <= 1) return std::string();
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], n, nullptr, nullptr);
+  out.resize(static_cast<std::size_t>(n - 1));
   return out;
 }
 
 std::string WindowName(HWND w) {
   wchar_t text[256] = L"";
-  if (GetWindowTextW(w, text, 256) > 0) return Printable(text);
+  if (GetWindowTextW(w, text, 256) > 0) return Utf8(text);
   GetClassNameW(w, text, 256);
-  return "[" + Printable(text) + "]";
+  return "[" + Utf8(text) + "]";
 }
 
 // Top-level windows come in z-order, the front one first.

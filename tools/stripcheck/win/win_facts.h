@@ -15,4 +15,8 @@ bool CaptureMonitors(std::vector<MonitorShot>& out, std::string& error);
 // front of it that overlap it.
 ViewerFacts FindViewer();
 
+// Both: the whole desk as the device and the diagnosis see it now. What
+// stripcheck.exe reads and what the viewer's own check reads.
+bool LookAtDesk(Desk& desk, std::string& error);
+
 }  // namespace stripcheck
