@@ -36,6 +36,17 @@ void TForm1::Present() {
   presenter_.Present(view_);
 }
 
+void TForm1::FinishHandler() {
+  auto report = [this](const UserText& message) { ShowError(message); };
+  // Whatever the handler did, the strip names the region as the state now
+  // has it. In a full-screen mode this also sets the aspect marks as every
+  // full-screen paint does, after "常に最前面" too: the same marks that the
+  // window system's own repaint leaves once the menu has closed over the
+  // window.
+  RunGuarded([this] { Repaint(); }, report);
+  RunGuarded([this] { Present(); }, report);
+}
+
 void TForm1::ShowError(const UserText& message) {
   LetWindowSystemRun([&] { ShowErrorBox(desk_, message); });
 }

@@ -135,6 +135,9 @@ class TForm1 : public WindowEvents {
   void TakeDeskAfresh();
   // A paint that showing asks for runs inside it, as part of the handler.
   void Present();
+  // The end of an outermost handler: the repaint it calls for, then the
+  // present step. Written once for every handler, not once in each.
+  void FinishHandler();
   void ShowError(const UserText& message);
 
   Desktop& desk_;
@@ -160,16 +163,8 @@ void TForm1::Handle(Handler&& handler) {
   const bool outermost = depth_ == 0;
   if (outermost) TakeDeskAfresh();
   Inside inside(depth_);
-  auto report = [this](const UserText& message) { ShowError(message); };
-  RunGuarded(handler, report);
-  if (!outermost) return;
-  // Whatever the handler did, the strip names the region as the state now
-  // has it. In a full-screen mode this also sets the aspect marks as every
-  // full-screen paint does, after "常に最前面" too: the same marks that the
-  // window system's own repaint leaves once the menu has closed over the
-  // window.
-  RunGuarded([this] { Repaint(); }, report);
-  RunGuarded([this] { Present(); }, report);
+  RunGuarded(handler, [this](const UserText& message) { ShowError(message); });
+  if (outermost) FinishHandler();
 }
 
 template <typename Call>
