@@ -57,6 +57,11 @@ struct ViewerState {
   bool DragArmed = false;
   Rect DragStartRect;
   Point DragPressPoint;
+  // What keeps the readout up: a drag whose pointer has left the press, or
+  // the moving or sizing key whose release ends it. Never stored.
+  bool ReadoutByDrag = false;
+  bool ReadoutByKey = false;
+  Key ReadoutKey = Key::Other;
 };
 
 }  // namespace mirlo

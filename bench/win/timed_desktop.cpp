@@ -13,7 +13,8 @@ const char* CallName(Call c) {
       "ShowPopupMenuAt", "SetCapture", "ReleaseCapture", "CursorPos", "SetCursorShape",
       "ReadProfileString", "WriteProfileString", "ShowModalForm", "SetControlText",
       "SetControlChecked", "IsControlChecked", "SetControlEnabled", "CloseForm", "ShowHelp",
-      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit"};
+      "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit",
+      "HeldModifiers", "ReadoutSize", "SetReadoutBounds", "SetReadoutText", "ShowReadout"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -214,6 +215,34 @@ std::string TimedDesktop::ModuleFileName() {
 void TimedDesktop::RequestQuit() {
   Scope s(*this, Call::RequestQuit);
   inner_.RequestQuit();
+}
+
+KeyModifiers TimedDesktop::HeldModifiers() {
+  Scope s(*this, Call::HeldModifiers);
+  return inner_.HeldModifiers();
+}
+
+Point TimedDesktop::ReadoutSize(const std::string& text, const LabelFont& font) {
+  Scope s(*this, Call::ReadoutSize);
+  return inner_.ReadoutSize(text, font);
+}
+
+void TimedDesktop::SetReadoutBounds(const Rect& bounds) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::SetReadoutBounds);
+  inner_.SetReadoutBounds(bounds);
+}
+
+void TimedDesktop::SetReadoutText(const std::string& text, const LabelFont& font) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::SetReadoutText);
+  inner_.SetReadoutText(text, font);
+}
+
+void TimedDesktop::ShowReadout(bool shown) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::ShowReadout);
+  inner_.ShowReadout(shown);
 }
 
 }  // namespace mirlo::bench

@@ -23,6 +23,7 @@ enum class Call {
   ReadProfileString, WriteProfileString, ShowModalForm, SetControlText, SetControlChecked,
   IsControlChecked, SetControlEnabled, CloseForm, ShowHelp, ShowMessageBox, Sleep,
   ModuleFileName, RequestQuit,
+  HeldModifiers, ReadoutSize, SetReadoutBounds, SetReadoutText, ShowReadout,
   Count
 };
 const char* CallName(Call c);
@@ -51,6 +52,9 @@ class TimedDesktop : public Desktop {
   // Settings writes, recorded while on.
   void RecordWrites(bool on) { recordWrites_ = on; }
   std::vector<ProfileWrite> TakeWrites();
+  // Off: the readout's calls stop here, and the viewer's steps are timed as
+  // they were without it.
+  void PassReadout(bool on) { passReadout_ = on; }
   // The caption each menu item has in the window system's menu now.
   const std::map<int, std::string>& MenuCaptions() const { return captions_; }
 
@@ -87,6 +91,11 @@ class TimedDesktop : public Desktop {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  KeyModifiers HeldModifiers() override;
+  Point ReadoutSize(const std::string& text, const LabelFont& font) override;
+  void SetReadoutBounds(const Rect& bounds) override;
+  void SetReadoutText(const std::string& text, const LabelFont& font) override;
+  void ShowReadout(bool shown) override;
 
  private:
   // Times one call when profiling; calls made while it runs (the paint
@@ -111,6 +120,7 @@ class TimedDesktop : public Desktop {
   bool recordWrites_ = false;
   std::vector<ProfileWrite> writes_;
   std::map<int, std::string> captions_;
+  bool passReadout_ = true;
 };
 
 }  // namespace mirlo::bench

@@ -49,6 +49,12 @@ class Win32Desktop : public Desktop, public Application {
   void Sleep(int milliseconds) override;
   std::string ModuleFileName() override;
   void RequestQuit() override;
+  // Added with the readout and snapping.
+  KeyModifiers HeldModifiers() override;
+  Point ReadoutSize(const std::string& text, const LabelFont& font) override;
+  void SetReadoutBounds(const Rect& bounds) override;
+  void SetReadoutText(const std::string& text, const LabelFont& font) override;
+  void ShowReadout(bool shown) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -71,6 +77,8 @@ class Win32Desktop : public Desktop, public Application {
   HWND ViewerWindow() const { return window_; }
   // Read by the benchmarks, which compare the menu with a baseline's.
   HMENU PopupMenu() const { return popup_; }
+  // Used by the readout's window procedure.
+  void PaintReadout();
 
  private:
   // Makes what was drawn reach the screen now.
@@ -98,6 +106,13 @@ class Win32Desktop : public Desktop, public Application {
   FormEvents* formEvents_ = nullptr;
   const FormDescription* formDescription_ = nullptr;
   HMODULE helpLibrary_ = nullptr;
+  // The readout, made at first use, and what it draws.
+  HWND Readout();
+  HFONT ReadoutFont(const LabelFont& font);
+  HWND readout_ = nullptr;
+  std::wstring readoutText_;
+  HFONT readoutFont_ = nullptr;
+  LabelFont readoutFontMade_;
 };
 
 // The desktop a window of the program was created with: a window procedure
@@ -105,6 +120,10 @@ class Win32Desktop : public Desktop, public Application {
 Win32Desktop* DesktopOf(HWND hwnd, UINT msg, LPARAM lp);
 
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK ReadoutWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+// The system's pixels per inch, for forms laid out at 96.
+int ScreenDpi();
 LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // User-interface texts are Shift-JIS; the wide API shows them on any system.

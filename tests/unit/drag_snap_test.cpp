@@ -161,3 +161,79 @@ TEST(DragSnapTest, APressInSeveralBandsDoesNotSnap) {
 
 }  // namespace
 }  // namespace mirlo
+
+namespace mirlo {
+namespace {
+
+Rect At(int left, int top, int width, int height) {
+  return Rect{left, top, left + width, top + height};
+}
+
+// The viewer as it opens on a 1920 x 1200 monitor with a 40-row task bar:
+// (797, 457), 326 x 246.
+SimViewer Opened() {
+  SimViewer v({MakeMonitor(0, 0, 1920, 1200, 40)});
+  v.form.Create();
+  return v;
+}
+
+// Presses inside the window at (163, 123) from where it stands.
+void PressInside(SimViewer& v) {
+  const Rect w = v.desk.WindowBounds();
+  v.desk.MoveMouseTo(Point{w.left + 163, w.top + 123});
+  v.desk.Press(MouseButton::Left, 163, 123);
+}
+
+TEST(DragSnapViewerTest, CtrlSnapsAtOnceAndLettingGoOfItGivesTheExactRulesBack) {
+  SimViewer v = Opened();
+  PressInside(v);
+  v.desk.MoveMouseTo(Point{6 + 163, 580});
+  EXPECT_EQ(v.desk.WindowBounds(), At(6, 457, 326, 246)) << "without Ctrl";
+  v.desk.HoldControl(true);
+  EXPECT_EQ(v.desk.WindowBounds(), At(0, 457, 326, 246)) << "Ctrl pressed, the pointer still";
+  EXPECT_EQ(v.desk.ReadoutText(), "(3,460)-(322,699) 320×240");
+  v.desk.MoveMouseTo(Point{5 + 163, 580});
+  EXPECT_EQ(v.desk.WindowBounds(), At(0, 457, 326, 246));
+  v.desk.HoldControl(false);
+  EXPECT_EQ(v.desk.WindowBounds(), At(5, 457, 326, 246)) << "Ctrl let go, the pointer still";
+  v.desk.Release(MouseButton::Left);
+  EXPECT_EQ(OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200}).x0, 8);
+  EXPECT_EQ(v.desk.KeysPassedOn(), 0);
+}
+
+TEST(DragSnapViewerTest, CtrlHeldThroughADragLandsOnTheCentreAndOnAMenuWidth) {
+  SimViewer v = Opened();
+  PressInside(v);
+  v.desk.MoveMouseTo(Point{300, 300});
+  v.desk.Release(MouseButton::Left);
+  v.desk.HoldControl(true);
+  // 5 left of and 4 above where the start-up centring puts it.
+  PressInside(v);
+  v.desk.MoveMouseTo(Point{792 + 163, 453 + 123});
+  EXPECT_EQ(v.desk.WindowBounds(), At(797, 457, 326, 246));
+  v.desk.Release(MouseButton::Left);
+  // The right edge (lower half) to a region 645 wide: 640, 480 high.
+  const Rect w = v.desk.WindowBounds();
+  v.desk.MoveMouseTo(Point{w.right - 3, w.bottom - 40});
+  v.desk.Press(MouseButton::Left, w.Width() - 3, w.Height() - 40);
+  v.desk.MoveMouseTo(Point{w.left + 3 + 645 - 3, w.bottom - 40});
+  EXPECT_EQ(v.desk.WindowBounds(), At(797, 457, 646, 486));
+  v.desk.Release(MouseButton::Left);
+  const stripread::Strip s = OnlyStrip(v.desk, 0, Rect{0, 0, 1920, 1200});
+  EXPECT_EQ(s.x1 - s.x0 + 1, 640);
+  EXPECT_EQ(s.y1 - s.y0 + 1, 480);
+  v.desk.HoldControl(false);
+}
+
+TEST(DragSnapViewerTest, CtrlAloneOutsideADragIsLeftToTheSystem) {
+  SimViewer v = Opened();
+  v.desk.ClearCallLog();
+  v.desk.HoldControl(true);
+  v.desk.HoldControl(false);
+  EXPECT_EQ(v.desk.KeysPassedOn(), 1);
+  EXPECT_TRUE(v.desk.CallLog().empty());
+  EXPECT_EQ(v.desk.WindowBounds(), At(797, 457, 326, 246));
+}
+
+}  // namespace
+}  // namespace mirlo
