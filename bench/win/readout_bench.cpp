@@ -1,0 +1,81 @@
+// A drag step with the readout against the same viewer's drag step without
+// it, as the viewer dragged before the readout existed: the pass-through
+// desktop then stops the readout's calls, and all else is the same. Each
+// round presses, takes one step unmeasured (the first shows the readout
+// and sets the cursor), then times its steps back and forth between two
+// pointer positions 8 pixels apart, so every step gives the readout new
+// numbers at the same place; the rounds with and without alternate.
+
+// The window-system header comes first: it renames entry points by macro.
+#include "phases.h"
+
+#include "app/popup_menu.h"
+
+namespace mirlo::bench {
+
+namespace {
+
+struct ReadoutCase {
+  const char* id;
+  const char* label;
+  POINT press;  // in the 326 x 246 window of preset 1
+};
+
+constexpr int kStep = 8;
+
+LPARAM ClientPoint(HWND window, POINT screen) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return MAKELPARAM(screen.x - r.left, screen.y - r.top);
+}
+
+}  // namespace
+
+void RunReadoutDrags(Stage& stage, Report& report, const Sizes& sizes) {
+  const ReadoutCase cases[] = {
+      {"readout.move", "drag step with the readout, move", {163, 123}},
+      {"readout.resize", "drag step with the readout, resize (right edge)", {316, 200}},
+  };
+  ViewerRig& v = stage.Viewer(Who::Quiet);
+  HWND w = v.Window();
+  for (const ReadoutCase& c : cases) {
+    POINT pointers[2] = {};
+    Samples with, without;
+    for (int block = 0; block < sizes.warmupBlocks + sizes.dragBlocks; ++block) {
+      const bool keep = block >= sizes.warmupBlocks;
+      for (int turn = 0; turn < 2; ++turn) {
+        const bool readout = (block + turn) % 2 == 0;
+        v.Timed().PassReadout(readout);
+        stage.ShowOnly(Who::Quiet);
+        v.Prepare({Id(MenuItem::N8)});
+        stage.Settle();
+        RECT r{};
+        GetWindowRect(w, &r);
+        pointers[0] = POINT{r.left + c.press.x, r.top + c.press.y};
+        pointers[1] = POINT{pointers[0].x + kStep, pointers[0].y};
+        SetCursorPos(pointers[0].x, pointers[0].y);
+        stage.Settle();
+        SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.press.x, c.press.y));
+        stage.Settle();
+        for (int i = 0; i <= sizes.stepsPerBlock; ++i) {
+          const POINT p = pointers[(i + 1) % 2];
+          SetCursorPos(p.x, p.y);
+          stage.Settle();
+          const double us =
+              Timed([&] { SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(w, p)); });
+          stage.Settle();
+          if (keep && i > 0) (readout ? with : without).Add(us);
+        }
+        SendMessageW(w, WM_LBUTTONUP, 0, ClientPoint(w, pointers[0]));
+        stage.Settle();
+      }
+    }
+    v.Timed().PassReadout(true);
+    // Reported as the viewer against a baseline: the step without the
+    // readout is the baseline.
+    report.Time(c.id, c.label, Who::Quiet, with);
+    report.Time(c.id, c.label, Who::Baseline, without);
+  }
+}
+
+}  // namespace mirlo::bench
