@@ -37,6 +37,7 @@ HWND Win32Desktop::Readout() {
   if (readout_ != nullptr) return readout_;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
+  wc.style = CS_OWNDC;  // its one device context is kept: drawing a new text asks for nothing
   wc.lpfnWndProc = ReadoutWindowProc;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -88,8 +89,10 @@ void Win32Desktop::SetReadoutText(const std::string& text, const LabelFont& font
   // Its window text too, as a label's: what it shows, for anyone who asks.
   SetWindowTextW(w, readoutText_.c_str());
   if (!IsWindowVisible(w)) return;
-  InvalidateRect(w, nullptr, FALSE);
-  UpdateWindow(w);
+  // Drawn at once, without a paint message round the window system.
+  HDC dc = GetDC(w);
+  DrawReadout(dc);
+  ReleaseDC(w, dc);
 }
 
 void Win32Desktop::ShowReadout(bool shown) {
@@ -107,6 +110,11 @@ void Win32Desktop::ShowReadout(bool shown) {
 void Win32Desktop::PaintReadout() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(readout_, &ps);
+  DrawReadout(dc);
+  EndPaint(readout_, &ps);
+}
+
+void Win32Desktop::DrawReadout(HDC dc) {
   RECT r{};
   GetClientRect(readout_, &r);
   ::FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
@@ -117,7 +125,6 @@ void Win32Desktop::PaintReadout() {
   DrawTextW(dc, readoutText_.c_str(), int(readoutText_.size()), &r,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
-  EndPaint(readout_, &ps);
   GdiFlush();
 }
 

@@ -109,6 +109,7 @@ class Win32Desktop : public Desktop, public Application {
   // The readout, made at first use, and what it draws.
   HWND Readout();
   HFONT ReadoutFont(const LabelFont& font);
+  void DrawReadout(HDC dc);
   HWND readout_ = nullptr;
   std::wstring readoutText_;
   HFONT readoutFont_ = nullptr;

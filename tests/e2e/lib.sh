@@ -1138,4 +1138,16 @@ expect_readout_agrees() {
     [[ "$bg" != '#000000' && $((16#${bg:1:2})) -ge 160 ]] || fail "readout's background is $bg"
     ((dark >= 40)) || fail "readout shows no text: $dark dark pixels"
     log "ok: readout outside the region, drawn on $bg with $dark dark pixels"
+    READOUT_SHOT=$shot
+}
+
+# readout_signature SHOT: the colours of the readout's pixels row by row in
+# the screenshot, to tell whether what it shows changed.
+readout_signature() {
+    local rx ry rw rh y
+    read -r rx ry rw rh <<<"$READOUT_GEOMETRY"
+    for ((y = ry; y < ry + rh; y++)); do
+        "$STRIPREAD" --colour-box "$rx" "$y" "$rw" 1 "$1" | tr '\n' ' '
+        echo
+    done | md5sum | cut -d' ' -f1
 }

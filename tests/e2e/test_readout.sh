@@ -33,11 +33,13 @@ check_eq "readout's no-activate, layered and transparent styles" 0x08080020 \
 
 log "each step: new numbers, the same place"
 place=$READOUT_GEOMETRY
+before=$(readout_signature "$READOUT_SHOT")
 xdotool mousemove 1060 630
 expect_viewer_rect 897 507 "$VIEWER_W" "$VIEWER_H"
 expect_readout_agrees
 check_eq "readout text" "(900,510)-(1219,749) 320×240" "$READOUT_TEXT"
 check_eq "readout's place" "$place" "$(window_geometry "$readout")"
+[[ "$(readout_signature "$READOUT_SHOT")" != "$before" ]] || fail "the readout's pixels did not change with its numbers"
 
 log "dragged into its corner: it moves away and still agrees"
 xdotool mousemove 2000 1300
