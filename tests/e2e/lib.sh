@@ -1107,7 +1107,8 @@ strip_text() {
 # and the readout name the same numbers (the readout takes them a moment
 # after the strip, within the step), the readout is drawn there with dark
 # text on a light label, and it covers neither the region nor the strip's
-# row. Strip coordinates count from the monitor at the root's origin.
+# row. Strip coordinates are relative to the --monitor given: pass its
+# origin as STRIP_ORIGIN="X Y" when that monitor is not at the root's origin.
 expect_readout_agrees() {
     local want shot=$E2E_TMP/readout.xwd
     _agree() {
@@ -1120,10 +1121,11 @@ expect_readout_agrees() {
     wait_until 5 _agree "$@" ||
         fail "readout says '$READOUT_TEXT', the strip '$(strip_text "$STRIP_LINE")' ($STRIP_LINE)"
     log "ok: readout and strip agree: $READOUT_TEXT"
-    local rx ry rw rh x0 y0 x1 y1
+    local rx ry rw rh x0 y0 x1 y1 ox=0 oy=0
+    [[ -n "${STRIP_ORIGIN:-}" ]] && read -r ox oy <<<"$STRIP_ORIGIN"
     read -r rx ry rw rh <<<"$READOUT_GEOMETRY"
-    x0=$(field "$STRIP_LINE" x0) y0=$(field "$STRIP_LINE" y0)
-    x1=$(field "$STRIP_LINE" x1) y1=$(field "$STRIP_LINE" y1)
+    x0=$(($(field "$STRIP_LINE" x0) + ox)) y0=$(($(field "$STRIP_LINE" y0) + oy))
+    x1=$(($(field "$STRIP_LINE" x1) + ox)) y1=$(($(field "$STRIP_LINE" y1) + oy))
     if ((rx <= x1 && x0 < rx + rw && ry <= y1 && y0 < ry + rh)); then
         fail "readout at $READOUT_GEOMETRY covers the region ($x0,$y0)-($x1,$y1)"
     fi
