@@ -19,7 +19,8 @@ void TForm1::UpdateReadout() {
   // One size for every text, so that the readout never grows or shrinks:
   // room for four digits in every number.
   if (!readoutSize_) {
-    readoutSize_ = desk_.ReadoutSize(ReadoutText(RegionRecord{8888, 8888, 8888, 8888, 8888, 8888}), font);
+    const RegionRecord widest{8888, 8888, 8888, 8888, 8888, 8888};
+    readoutSize_ = desk_.ReadoutSize(ReadoutText(widest), font);
   }
   const RegionLayout& g = view_.picture->region;
   const Rect& w = view_.bounds;
