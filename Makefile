@@ -18,8 +18,8 @@ FUZZ_SECONDS ?= 60
 .PHONY: all deps build native win dist fuzz-build fuzz test test-native test-dist test-fuzz test-e2e run soak bench-build bench clean
 
 # A long random session: make soak SEED=7 STEPS=200000 (SEEDS=10 runs seeds
-# SEED .. SEED+9). The first broken invariant stops it with the seed, the step
-# and the actions before it.
+# SEED .. SEED+9; SNAP=1 holds Ctrl now and then). The first broken invariant
+# stops it with the seed, the step and the actions before it.
 SEED  ?= 1
 STEPS ?= 100000
 SEEDS ?= 1
@@ -76,7 +76,7 @@ test-e2e:
 	MIRLO_WIN_DIR=$(WIN_DIR) STRIPREAD=$(STRIPREAD) tests/e2e/run_all.sh
 
 soak: native
-	$(NATIVE_DIR)/tests/session/soak --seed $(SEED) --steps $(STEPS) --seeds $(SEEDS)
+	$(NATIVE_DIR)/tests/session/soak --seed $(SEED) --steps $(STEPS) --seeds $(SEEDS) $(if $(SNAP),--snap)
 
 run: build
 	@scripts/run-viewer.sh $(EXE) $(STRIPREAD)

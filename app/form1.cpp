@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/popup_menu.h"
+#include "viewer/drag_snap.h"
 
 namespace mirlo {
 
@@ -36,6 +37,20 @@ void TForm1::Present() {
   presenter_.Present(view_);
 }
 
+void TForm1::FinishHandler() {
+  auto report = [this](const UserText& message) { ShowError(message); };
+  // Whatever the handler did, the strip names the region as the state now
+  // has it. In a full-screen mode this also sets the aspect marks as every
+  // full-screen paint does, after "常に最前面" too: the same marks that the
+  // window system's own repaint leaves once the menu has closed over the
+  // window.
+  RunGuarded([this] {
+    Repaint();
+    UpdateReadout();
+  }, report);
+  RunGuarded([this] { Present(); }, report);
+}
+
 void TForm1::ShowError(const UserText& message) {
   LetWindowSystemRun([&] { ShowErrorBox(desk_, message); });
 }
@@ -65,6 +80,20 @@ bool TForm1::OnKeyDown(Key key, KeyModifiers modifiers) {
   bool taken = true;  // only the viewer's own keys can fail
   Handle([&] { taken = FormKeyDown(key, modifiers); });
   return taken;
+}
+
+void TForm1::OnKeyUp(Key key, KeyModifiers modifiers) {
+  // Most key-ups end nothing, and a handler reads the monitors.
+  const bool snapping = key == kSnapKey && state_.DragArmed;
+  const bool endsStep = state_.ReadoutByKey && key == state_.ReadoutKey;
+  if (!snapping && !endsStep) return;
+  Handle([&] { FormKeyUp(key, modifiers); });
+}
+
+void TForm1::OnFocusLost() {
+  // Forms and boxes take the focus all the time; only a key step cares.
+  if (!state_.ReadoutByKey) return;
+  Handle([this] { FormDeactivate(); });
 }
 
 void TForm1::OnCaptureLost() {

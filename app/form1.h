@@ -105,6 +105,10 @@ class TForm1 : public WindowEvents {
   // Keys: moving and sizing by the pixel and help. True when the key is one
   // of the viewer's.
   bool FormKeyDown(Key key, KeyModifiers modifiers);
+  // A key went up: the end of a key step, or of the snapping key's hold.
+  void FormKeyUp(Key key, KeyModifiers modifiers);
+  // The focus went elsewhere: the key held now will not be seen going up.
+  void FormDeactivate();
   // The popup menu, at a desktop point, or at the viewer when asked for from
   // the keyboard.
   void FormContextMenu(std::optional<Point> screen);
@@ -128,6 +132,12 @@ class TForm1 : public WindowEvents {
   // The region asked for, limited as every command limits, in one step:
   // from full screen the viewer is windowed first, as the width items do.
   void ApplyTypedRegion(const TypedRegion& asked);
+  // The readout: shown, placed and filled in while a drag or a key step is
+  // under way, as the state and the window now call for; run at the end of
+  // every handler, after its repaint.
+  void UpdateReadout();
+  // Ends what keeps the readout up: the window system is about to run.
+  void EndReadout();
 
   // WindowEvents: each runs one handler under the standard error box.
   void OnPaint() override;
@@ -141,6 +151,8 @@ class TForm1 : public WindowEvents {
   void OnMenuCommand(int command) override;
   void OnSettingChange(unsigned action) override;
   void OnDisplayChange() override;
+  void OnKeyUp(Key key, KeyModifiers modifiers) override;
+  void OnFocusLost() override;
 
  private:
   // Forgets what was read of the desk: the window system may have changed
@@ -148,6 +160,9 @@ class TForm1 : public WindowEvents {
   void TakeDeskAfresh();
   // A paint that showing asks for runs inside it, as part of the handler.
   void Present();
+  // The end of an outermost handler: the repaint and the readout it calls
+  // for, then the present step. Written once for every handler.
+  void FinishHandler();
   void ShowError(const UserText& message);
 
   Desktop& desk_;
@@ -166,6 +181,7 @@ class TForm1 : public WindowEvents {
     int& depth;
   };
   bool ending_ = false;  // the end of the program has been requested
+  std::optional<Point> readoutSize_;  // measured once, at the first use
 };
 
 template <typename Handler>
@@ -173,20 +189,15 @@ void TForm1::Handle(Handler&& handler) {
   const bool outermost = depth_ == 0;
   if (outermost) TakeDeskAfresh();
   Inside inside(depth_);
-  auto report = [this](const UserText& message) { ShowError(message); };
-  RunGuarded(handler, report);
-  if (!outermost) return;
-  // Whatever the handler did, the strip names the region as the state now
-  // has it. In a full-screen mode this also sets the aspect marks as every
-  // full-screen paint does, after "常に最前面" too: the same marks that the
-  // window system's own repaint leaves once the menu has closed over the
-  // window.
-  RunGuarded([this] { Repaint(); }, report);
-  RunGuarded([this] { Present(); }, report);
+  RunGuarded(handler, [this](const UserText& message) { ShowError(message); });
+  if (outermost) FinishHandler();
 }
 
 template <typename Call>
 void TForm1::LetWindowSystemRun(Call&& call) {
+  // A form, a box, the menu or help ends a step under way: the key held now
+  // goes up where the viewer does not see it.
+  EndReadout();
   Present();
   struct Outside {
     TForm1& form;

@@ -21,8 +21,8 @@ void TInformationForm::ShowModal() {
                        274,
                        95,
                        true,
-                       "ＭＳ Ｐゴシック",
-                       12,
+                       kInformationFontName,
+                       kInformationFontHeight,
                        {
                            {Button1, ControlKind::PushButton, 104, 64, 81, 25, "ＯＫ"},
                            {Label1, ControlKind::Label, 16, 16, 100, 12, "描画領域のサイズ："},

@@ -31,6 +31,10 @@ class TInformationForm : public FormEvents {
   TForm1& owner_;
 };
 
+// The box's font, which the readout writes in too.
+constexpr const char kInformationFontName[] = "ＭＳ Ｐゴシック";
+constexpr int kInformationFontHeight = 12;
+
 // "320×240" and "(103,53)-(422,292)".
 std::string RegionSizeText(const RegionRecord& r);
 std::string RegionPositionText(const RegionRecord& r);

@@ -38,6 +38,13 @@ class WindowEvents {
   virtual void OnSettingChange(unsigned action) = 0;
   // The desk's monitors changed: resolution, arrangement or number.
   virtual void OnDisplayChange() = 0;
+
+  // ---- Added with the readout: the end of a key press, the end of the focus.
+  // A key went up. The window system still handles it afterwards.
+  virtual void OnKeyUp(Key key, KeyModifiers modifiers) = 0;
+  // The keyboard focus went to another window: no key-up of a key held now
+  // will come.
+  virtual void OnFocusLost() = 0;
 };
 
 // One entry of a popup menu description; parent 0 means the top level.
@@ -56,6 +63,14 @@ struct MenuItemState {
     return checked == o.checked && enabled == o.enabled && caption == o.caption;
   }
   bool operator!=(const MenuItemState& o) const { return !(*this == o); }
+};
+
+// A font by face name (Shift-JIS bytes) and character height in pixels, for
+// 96 pixels per inch.
+struct LabelFont {
+  std::string name;
+  int height = 0;
+  bool operator==(const LabelFont& o) const { return name == o.name && height == o.height; }
 };
 
 // A modal form built from a fixed layout, in pixels of its client area.
@@ -203,6 +218,21 @@ class Desktop {
   // windows the popup menu lay over have painted again. Lets the window
   // system run. False when the screen cannot be read.
   virtual bool ReadScreen(stripcheck::Desk& out) = 0;
+  // ---- Added with the readout and snapping.
+  // The modifier keys held as of the event being handled.
+  virtual KeyModifiers HeldModifiers() = 0;
+  // The readout: a small borderless window of its own that shows one line of
+  // text above other windows while a drag or a key step is under way. It
+  // never takes the focus or the mouse and has no entry in the task bar. It
+  // is made, hidden, at the first of these calls.
+  // The outer size that shows `text` whole in `font`, scaled as the forms
+  // that scale are for the system's pixels per inch.
+  virtual Point ReadoutSize(const std::string& text, const LabelFont& font) = 0;
+  virtual void SetReadoutBounds(const Rect& bounds) = 0;
+  // A shown readout shows the new text before the call returns.
+  virtual void SetReadoutText(const std::string& text, const LabelFont& font) = 0;
+  // Shown (and drawn before the call returns) or hidden, activating nothing.
+  virtual void ShowReadout(bool shown) = 0;
 };
 
 // What the program entry needs beyond the desktop: the single-instance

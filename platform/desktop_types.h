@@ -28,6 +28,7 @@ struct MonitorInfo {
 struct Point {
   int32_t x = 0, y = 0;
   bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+  bool operator!=(const Point& o) const { return !(*this == o); }
 };
 
 // 24-bit colour as 0xRRGGBB.
@@ -43,8 +44,9 @@ enum class CursorShape { Default, HandPoint, SizeWE, SizeNS };
 
 // Keys as the window layer reports them. F10 and Apps (the menu key) are the
 // window system's: with Shift and on its own they ask for the popup menu.
-// C and V are the letter keys, for Ctrl+C and Ctrl+V.
-enum class Key { Left, Right, Up, Down, F1, F10, Apps, Other, C, V };
+// C and V are the letter keys, for Ctrl+C and Ctrl+V; Control is the Ctrl
+// key itself, pressed or released on its own.
+enum class Key { Left, Right, Up, Down, F1, F10, Apps, Other, C, V, Control };
 
 // The modifier keys held down with a key.
 struct KeyModifiers {

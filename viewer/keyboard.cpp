@@ -1,10 +1,16 @@
 #include "app/form1.h"
 #include "monitors/monitor_table.h"
+#include "viewer/drag_snap.h"
 #include "viewer/key_steps.h"
 
 namespace mirlo {
 
 bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
+  // Pressing the snapping key mid-drag snaps at once, where the pointer is.
+  if (key == kSnapKey && state_.DragArmed) {
+    FormMouseMove();
+    return true;
+  }
   const KeyCommand c = CommandOfKey(key, modifiers);
   if (c.kind == KeyCommand::None) return false;
   // The viewer's keys are taken even when they do nothing: while the mouse
@@ -22,11 +28,22 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
       if (!PlacedByHand()) break;
       view_.bounds = StepWindow(c, view_.bounds, MonitorWorkArea(Monitors(), state_.MonitorIndex),
                                 state_.Aspect, MaxRegionWidth(), state_.FrameWidth);
+      // Up from the first step until this key is released.
+      state_.ReadoutByKey = true;
+      state_.ReadoutKey = key;
       Repaint();
       break;
   }
   return true;
 }
+
+void TForm1::FormKeyUp(Key key, KeyModifiers) {
+  // Letting go of it mid-drag returns to the exact rules at once.
+  if (key == kSnapKey && state_.DragArmed) FormMouseMove();
+  if (state_.ReadoutByKey && key == state_.ReadoutKey) state_.ReadoutByKey = false;
+}
+
+void TForm1::FormDeactivate() { state_.ReadoutByKey = false; }
 
 void TForm1::FormContextMenu(std::optional<Point> screen) {
   if (!screen) {

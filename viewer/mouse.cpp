@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "monitors/monitor_table.h"
 #include "viewer/drag_geometry.h"
+#include "viewer/drag_snap.h"
 
 namespace mirlo {
 
@@ -23,28 +24,34 @@ void TForm1::FormMouseDown(MouseButton, int x, int y) {
 void TForm1::FormMouseMove() {
   if (!state_.DragArmed || !PlacedByHand()) return;
   const Rect start = state_.DragStartRect;
-  view_.cursor = CursorOfZone(ZoneOfPress(state_.DragPressPoint, start.Width(), start.Height()));
+  const Point press = state_.DragPressPoint;
+  view_.cursor = CursorOfZone(ZoneOfPress(press, start.Width(), start.Height()));
+  const Point pointer = desk_.CursorPos();
   const DragStep step{start,
-                      state_.DragPressPoint,
+                      press,
                       view_.bounds,
-                      desk_.CursorPos(),
+                      pointer,
                       MonitorWorkArea(Monitors(), state_.MonitorIndex),
                       state_.Aspect,
                       MaxRegionWidth(),
                       state_.FrameWidth};
-  view_.bounds = DragTo(step);
+  view_.bounds = SnapHeld(desk_.HeldModifiers()) ? SnappedDragTo(step) : DragTo(step);
+  // A press that the pointer has not left yet is a click, not a drag.
+  if (pointer != Point{start.left + press.x, start.top + press.y}) state_.ReadoutByDrag = true;
   Repaint();
 }
 
 void TForm1::FormMouseUp() {
   desk_.ReleaseCapture();
   state_.DragArmed = false;
+  state_.ReadoutByDrag = false;
   view_.cursor = CursorShape::Default;
 }
 
 void TForm1::FormCaptureLost() {
   // Without the capture no release will come: end the drag now, or the
   // window would follow the pointer with no button held.
+  state_.ReadoutByDrag = false;
   if (!state_.DragArmed) return;
   state_.DragArmed = false;
   view_.cursor = CursorShape::Default;

@@ -20,6 +20,7 @@ void Presenter::Present(const WindowView& wanted) {
   const bool stateChanges = wanted.state != shown_.state;
   const bool moves = stateChanges || wanted.bounds != shown_.bounds;
   if (moves && shown_.visible) TakeStripOff();
+  ReadoutBeforeMove(wanted.readout);
   if (stateChanges) desk_.SetWindowState(wanted.state);
   if (moves) desk_.SetWindowBounds(wanted.bounds);
   shown_.state = wanted.state;
@@ -35,6 +36,7 @@ void Presenter::Present(const WindowView& wanted) {
       desk_.ShowWindow();
     }
   }
+  ReadoutAfterPaint(wanted.readout);
   for (const auto& [id, item] : wanted.menu) {
     MenuItemState& shown = shown_.menu[id];
     if (item == shown) continue;

@@ -1,7 +1,9 @@
 #pragma once
 // The present step: brings the view the handlers decided to the screen with
 // only the window-system calls that change something, in an order that never
-// shows a place or a picture passed on the way.
+// shows a place or a picture passed on the way. The readout gets out of the
+// way before the window moves and takes the new numbers after the paint, so
+// it never names other numbers than the strip for longer than the step.
 
 #include "platform/desktop.h"
 #include "viewer/window_view.h"
@@ -32,6 +34,10 @@ class Presenter {
 
  private:
   void TakeStripOff();
+  // The readout: hidden or moved before the window moves, given its text
+  // and shown after the paint.
+  void ReadoutBeforeMove(const ReadoutView& wanted);
+  void ReadoutAfterPaint(const ReadoutView& wanted);
 
   Desktop& desk_;
   WindowView shown_;

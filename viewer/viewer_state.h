@@ -59,6 +59,11 @@ struct ViewerState {
   Point DragPressPoint;
   // "位置を固定": the mouse and the keys leave the window where it is.
   bool PositionLocked = false;
+  // What keeps the readout up: a drag whose pointer has left the press, or
+  // the moving or sizing key whose release ends it. Never stored.
+  bool ReadoutByDrag = false;
+  bool ReadoutByKey = false;
+  Key ReadoutKey = Key::Other;
 };
 
 }  // namespace mirlo

@@ -11,6 +11,15 @@
 
 namespace mirlo {
 
+// The readout beside the viewer while a drag or a key step is under way:
+// the numbers of the strip on screen.
+struct ReadoutView {
+  bool visible = false;
+  Rect bounds;  // empty until it is first placed
+  std::string text;  // Shift-JIS bytes
+  LabelFont font;
+};
+
 struct WindowView {
   bool visible = false;
   Rect bounds;  // desktop pixels
@@ -21,6 +30,7 @@ struct WindowView {
   // The picture the last repaint worked out, for the window at its bounds
   // then; none before the first.
   std::optional<PaintPicture> picture;
+  ReadoutView readout;
 };
 
 }  // namespace mirlo

@@ -4,7 +4,7 @@
 //
 //   mirlo_bench.exe [--quick] [--no-profile] [--only PHASE]
 //
-// PHASE is one of paints, drags, commands, quit, profiles.
+// PHASE is one of paints, drags, readout, commands, quit, profiles.
 //
 // Expects one 1920 x 1200 monitor whose work area ends at row 1160, and a
 // folder of its own: the viewers keep their settings file beside the exe.
@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   };
   phase("paints", RunPaints);
   phase("drags", RunDrags);
+  phase("readout", RunReadoutDrags);
   phase("commands", RunCommands);
   phase("quit", RunQuit);
   if (profile) phase("profiles", RunProfiles);

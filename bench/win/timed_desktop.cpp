@@ -16,7 +16,9 @@ const char* CallName(Call c) {
       "ShowMessageBox", "Sleep", "ModuleFileName", "RequestQuit",
       "ControlText", "SetControlSelection", "ControlSelection", "ClipboardText",
       "SetClipboardText",
-      "ReadScreen"};
+      "ReadScreen",
+
+      "HeldModifiers", "ReadoutSize", "SetReadoutBounds", "SetReadoutText", "ShowReadout"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -255,6 +257,34 @@ namespace mirlo::bench {
 bool TimedDesktop::ReadScreen(stripcheck::Desk& out) {
   Scope s(*this, Call::ReadScreen);
   return inner_.ReadScreen(out);
+}
+
+KeyModifiers TimedDesktop::HeldModifiers() {
+  Scope s(*this, Call::HeldModifiers);
+  return inner_.HeldModifiers();
+}
+
+Point TimedDesktop::ReadoutSize(const std::string& text, const LabelFont& font) {
+  Scope s(*this, Call::ReadoutSize);
+  return inner_.ReadoutSize(text, font);
+}
+
+void TimedDesktop::SetReadoutBounds(const Rect& bounds) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::SetReadoutBounds);
+  inner_.SetReadoutBounds(bounds);
+}
+
+void TimedDesktop::SetReadoutText(const std::string& text, const LabelFont& font) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::SetReadoutText);
+  inner_.SetReadoutText(text, font);
+}
+
+void TimedDesktop::ShowReadout(bool shown) {
+  if (!passReadout_) return;
+  Scope s(*this, Call::ShowReadout);
+  inner_.ShowReadout(shown);
 }
 
 }  // namespace mirlo::bench

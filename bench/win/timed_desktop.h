@@ -26,6 +26,7 @@ enum class Call {
   // Typed placement.
   ControlText, SetControlSelection, ControlSelection, ClipboardText, SetClipboardText,
   ReadScreen,
+  HeldModifiers, ReadoutSize, SetReadoutBounds, SetReadoutText, ShowReadout,
   Count
 };
 const char* CallName(Call c);
@@ -54,6 +55,9 @@ class TimedDesktop : public Desktop {
   // Settings writes, recorded while on.
   void RecordWrites(bool on) { recordWrites_ = on; }
   std::vector<ProfileWrite> TakeWrites();
+  // Off: the readout's calls stop here, and the viewer's steps are timed as
+  // they were without it.
+  void PassReadout(bool on) { passReadout_ = on; }
   // The caption each menu item has in the window system's menu now.
   const std::map<int, std::string>& MenuCaptions() const { return captions_; }
 
@@ -97,6 +101,11 @@ class TimedDesktop : public Desktop {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
+  KeyModifiers HeldModifiers() override;
+  Point ReadoutSize(const std::string& text, const LabelFont& font) override;
+  void SetReadoutBounds(const Rect& bounds) override;
+  void SetReadoutText(const std::string& text, const LabelFont& font) override;
+  void ShowReadout(bool shown) override;
 
  private:
   // Times one call when profiling; calls made while it runs (the paint
@@ -121,6 +130,7 @@ class TimedDesktop : public Desktop {
   bool recordWrites_ = false;
   std::vector<ProfileWrite> writes_;
   std::map<int, std::string> captions_;
+  bool passReadout_ = true;
 };
 
 }  // namespace mirlo::bench

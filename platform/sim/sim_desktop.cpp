@@ -174,6 +174,15 @@ void SimDesktop::MonitorPictureInto(int index, std::vector<Color>& picture) cons
     Color* to = &picture[size_t(wt + y - b.top) * b.Width() + size_t(wl + x0 - b.left)];
     std::copy(from, from + (x1 - x0), to);
   }
+  // The readout stands above the viewer, the windows in front above both.
+  if (readoutShown_) {
+    const Rect& r = readoutBounds_;
+    const int32_t rx0 = std::max(r.left, b.left), rx1 = std::min(r.right, b.right);
+    for (int32_t y = std::max(r.top, b.top); y < std::min(r.bottom, b.bottom) && rx0 < rx1; ++y) {
+      Color* row = &picture[size_t(y - b.top) * b.Width()];
+      std::fill(row + (rx0 - b.left), row + (rx1 - b.left), kButtonFace);
+    }
+  }
   for (const WindowInFront& w : inFront_) {
     const int left = std::max(w.bounds.left, b.left), right = std::min(w.bounds.right, b.right);
     const int top = std::max(w.bounds.top, b.top), bottom = std::min(w.bounds.bottom, b.bottom);
@@ -469,14 +478,79 @@ void SimDesktop::ChooseMenu(int id) {
 }
 
 void SimDesktop::PressKey(Key key, KeyModifiers modifiers, int repeats) {
+  KeyDown(key, modifiers, repeats);
+  KeyUp(key);
+}
+
+namespace {
+
+KeyModifiers Both(KeyModifiers a, KeyModifiers b) {
+  return KeyModifiers{a.shift || b.shift, a.ctrl || b.ctrl, a.alt || b.alt};
+}
+
+}  // namespace
+
+void SimDesktop::KeyDown(Key key, KeyModifiers modifiers, int repeats) {
   // Windows' default handling of a key the window leaves to it asks for the
   // context menu on Shift+F10 at once, and on the menu key at its release.
+  keyHeld_ = modifiers;
+  const KeyModifiers m = Both(held_, modifiers);
   for (int i = 0; i < repeats; ++i) {
-    if (events_->OnKeyDown(key, modifiers)) continue;
+    const KeyModifiers outer = held_;
+    held_ = m;
+    const bool taken = events_->OnKeyDown(key, m);
+    held_ = outer;
+    if (taken) continue;
     ++keysPassedOn_;
-    if (key == Key::F10 && modifiers.shift && !modifiers.alt) events_->OnContextMenu(std::nullopt);
+    if (key == Key::F10 && m.shift && !m.alt) events_->OnContextMenu(std::nullopt);
   }
+}
+
+void SimDesktop::KeyUp(Key key) {
+  const KeyModifiers m = Both(held_, keyHeld_);
+  const KeyModifiers outer = held_;
+  held_ = m;
+  events_->OnKeyUp(key, m);
+  held_ = outer;
+  keyHeld_ = KeyModifiers{};
   if (key == Key::Apps) events_->OnContextMenu(std::nullopt);
+}
+
+void SimDesktop::HoldControl(bool down) {
+  // Windows' key state has a key down from its own key-down message on, and
+  // up from its own key-up.
+  held_.ctrl = down;
+  if (!down) {
+    events_->OnKeyUp(Key::Control, held_);
+  } else if (!events_->OnKeyDown(Key::Control, held_)) {
+    ++keysPassedOn_;
+  }
+}
+
+void SimDesktop::LoseFocus() { events_->OnFocusLost(); }
+
+KeyModifiers SimDesktop::HeldModifiers() { return held_; }
+
+Point SimDesktop::ReadoutSize(const std::string& text, const LabelFont& font) {
+  ++readoutMeasures_;
+  return Point{int32_t(6 * text.size() + 12), font.height + 6};
+}
+
+void SimDesktop::SetReadoutBounds(const Rect& r) {
+  log_.push_back("readout at " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                 std::to_string(r.Width()) + " " + std::to_string(r.Height()));
+  readoutBounds_ = r;
+}
+
+void SimDesktop::SetReadoutText(const std::string& text, const LabelFont& font) {
+  log_.push_back("readout text " + text);
+  readoutText_ = text;
+  readoutFont_ = font;
+}
+
+void SimDesktop::ShowReadout(bool shown) {
+  log_.push_back(shown ? "readout shown" : "readout hidden");
+  readoutShown_ = shown;
 }
 
 void SimDesktop::BroadcastSettingChange(unsigned action) { events_->OnSettingChange(action); }

@@ -100,6 +100,12 @@ class SimDesktop : public Desktop, public Application {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
+  // Added with the readout and snapping.
+  KeyModifiers HeldModifiers() override;
+  Point ReadoutSize(const std::string& text, const LabelFont& font) override;
+  void SetReadoutBounds(const Rect& bounds) override;
+  void SetReadoutText(const std::string& text, const LabelFont& font) override;
+  void ShowReadout(bool shown) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -133,6 +139,14 @@ class SimDesktop : public Desktop, public Application {
   // does not take get the window system's handling: Shift+F10 asks for the
   // popup menu at once, the menu key at its release.
   void PressKey(Key key, KeyModifiers modifiers = {}, int repeats = 1);
+  // A key held down for `repeats` key-downs and not released yet, and its
+  // release; the modifiers are held meanwhile.
+  void KeyDown(Key key, KeyModifiers modifiers = {}, int repeats = 1);
+  void KeyUp(Key key);
+  // Ctrl goes down (one key-down) or up, and stays so for what follows.
+  void HoldControl(bool down);
+  // Another window takes the keyboard focus.
+  void LoseFocus();
   void BroadcastSettingChange(unsigned action);
   // The monitors change (a new resolution or arrangement) and every window
   // hears of it.
@@ -186,6 +200,13 @@ class SimDesktop : public Desktop, public Application {
   // Outer frame of the simulated forms: a border on each side and a caption.
   static constexpr int kFormBorder = 3;
   static constexpr int kFormCaption = 20;
+  // The readout as it stands; its picture on the monitors is a plain
+  // rectangle in the button face.
+  bool ReadoutShown() const { return readoutShown_; }
+  const Rect& ReadoutBounds() const { return readoutBounds_; }
+  const std::string& ReadoutText() const { return readoutText_; }
+  const LabelFont& ReadoutFont() const { return readoutFont_; }
+  int ReadoutMeasures() const { return readoutMeasures_; }
   int64_t ElapsedMilliseconds() const { return clockMs_; }
   int PaintCount() const { return paintCount_; }
   // Reads of a monitor's bounds or work area since the start.
@@ -275,6 +296,13 @@ class SimDesktop : public Desktop, public Application {
   };
   std::vector<WindowInFront> inFront_;  // the front one last
   bool screenReadsFail_ = false;
+  KeyModifiers held_;  // by HoldControl, or for the key being pressed
+  KeyModifiers keyHeld_;  // the modifiers of a key held by KeyDown
+  bool readoutShown_ = false;
+  Rect readoutBounds_;
+  std::string readoutText_;
+  LabelFont readoutFont_;
+  int readoutMeasures_ = 0;
 };
 
 }  // namespace mirlo

@@ -13,13 +13,6 @@ const wchar_t kFormClass[] = L"TMirloForm";
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-int ScreenDpi() {
-  HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : 96;
-}
-
 struct ControlStyle {
   const wchar_t* windowClass;
   DWORD style;
@@ -65,6 +58,13 @@ HWND FirstFocus(HWND form, const FormDescription& description) {
 }
 
 }  // namespace
+
+int ScreenDpi() {
+  HDC dc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return dpi > 0 ? dpi : 96;
+}
 
 LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Win32Desktop* desk = DesktopOf(hwnd, msg, lp);

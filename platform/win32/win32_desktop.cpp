@@ -29,6 +29,8 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
 }
 
 Win32Desktop::~Win32Desktop() {
+  if (readout_ != nullptr) DestroyWindow(readout_);
+  if (readoutFont_ != nullptr) DeleteObject(readoutFont_);
   if (popup_ != nullptr) DestroyMenu(popup_);
   for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
   for (const auto& [colour, pen] : pens_) DeleteObject(pen);
@@ -368,6 +370,10 @@ void Win32Desktop::RunMessageLoop() {
   if (window_ != nullptr) {
     DestroyWindow(window_);
     window_ = nullptr;
+  }
+  if (readout_ != nullptr) {
+    DestroyWindow(readout_);
+    readout_ = nullptr;
   }
   if (appWindow_ != nullptr) {
     DestroyWindow(appWindow_);

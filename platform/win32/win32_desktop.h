@@ -56,6 +56,12 @@ class Win32Desktop : public Desktop, public Application {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
+  // Added with the readout and snapping.
+  KeyModifiers HeldModifiers() override;
+  Point ReadoutSize(const std::string& text, const LabelFont& font) override;
+  void SetReadoutBounds(const Rect& bounds) override;
+  void SetReadoutText(const std::string& text, const LabelFont& font) override;
+  void ShowReadout(bool shown) override;
 
   // Application
   bool OtherInstanceRunning(const std::string& name) override;
@@ -84,6 +90,8 @@ class Win32Desktop : public Desktop, public Application {
   // While the popup menu is open: keeps the places of its windows, which the
   // screen shows again only once what lies under them has painted.
   void NoteMenuWindows();
+  // Used by the readout's window procedure.
+  void PaintReadout();
 
  private:
   // Makes what was drawn reach the screen now.
@@ -117,6 +125,14 @@ class Win32Desktop : public Desktop, public Application {
   void WaitForComposition();
   RECT menuArea_{};  // where the last popup menu's windows stood
   HMODULE dwmLibrary_ = nullptr;
+  // The readout, made at first use, and what it draws.
+  HWND Readout();
+  HFONT ReadoutFont(const LabelFont& font);
+  void DrawReadout(HDC dc);
+  HWND readout_ = nullptr;
+  std::wstring readoutText_;
+  HFONT readoutFont_ = nullptr;
+  LabelFont readoutFontMade_;
 };
 
 // The desktop a window of the program was created with: a window procedure
@@ -127,6 +143,10 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // A key message's key and the modifiers held with it, for the viewer and its forms.
 Key KeyOf(WPARAM virtualKey);
 KeyModifiers ModifiersOf(LPARAM keyData);
+LRESULT CALLBACK ReadoutWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+// The system's pixels per inch, for forms laid out at 96.
+int ScreenDpi();
 LRESULT CALLBACK ApplicationWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // User-interface texts are Shift-JIS; the wide API shows them on any system.

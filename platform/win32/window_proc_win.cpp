@@ -19,6 +19,7 @@ Key KeyOf(WPARAM vk) {
     case VK_APPS: return Key::Apps;
     case 'C': return Key::C;
     case 'V': return Key::V;
+    case VK_CONTROL: return Key::Control;
     default: return Key::Other;
   }
 }
@@ -81,6 +82,13 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // The viewer's own keys end here. Others get the system's handling:
       // Alt+F4, and Shift+F10 and the menu key becoming WM_CONTEXTMENU.
       if (events && events->OnKeyDown(KeyOf(wp), ModifiersOf(lp))) return 0;
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (events) events->OnKeyUp(KeyOf(wp), ModifiersOf(lp));
+      break;  // the menu key's release still asks for the popup menu
+    case WM_KILLFOCUS:
+      if (events) events->OnFocusLost();
       break;
     case WM_SYSCHAR:
       return 0;  // no menu bar: Alt with a letter would only beep

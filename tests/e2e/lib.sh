@@ -1179,3 +1179,80 @@ check_says_strip() {
     printf 'モニター %s（%s×%s）: 先頭の文字 A（動作中）、描画領域の位置 (%s,%s)-(%s,%s)、サイズ %s×%s' \
         "$1" "$2" "$3" "$x0" "$y0" "$x1" "$y1" $((x1 - x0 + 1)) $((y1 - y0 + 1))
 }
+
+# ---------------------------------------------------------------- the readout
+
+# wait_readout [TIMEOUT]: the readout beside the viewer $WID is mapped; sets
+# READOUT_WID, READOUT_GEOMETRY ("X Y W H") and READOUT_TEXT, its window text
+# as X has it (the numbers it shows).
+wait_readout() {
+    local secs=${1:-5}
+    _readout_up() {
+        READOUT_WID=$(visible_windows | grep -vx "$WID" | head -n1)
+        [[ -n "$READOUT_WID" ]] || return 1
+        READOUT_GEOMETRY=$(window_geometry "$READOUT_WID")
+        READOUT_TEXT=$(xdotool getwindowname "$READOUT_WID" 2>/dev/null)
+        [[ -n "$READOUT_GEOMETRY" && -n "$READOUT_TEXT" ]]
+    }
+    wait_until "$secs" _readout_up || fail "no readout beside the viewer within ${secs}s"
+    log "readout $READOUT_WID at $READOUT_GEOMETRY: $READOUT_TEXT"
+}
+
+# strip_text LINE: the numbers of a strip reader line as the readout and the
+# information box write them, "(x0,y0)-(x1,y1) w×h".
+strip_text() {
+    local x0 y0 x1 y1
+    x0=$(field "$1" x0) y0=$(field "$1" y0) x1=$(field "$1" x1) y1=$(field "$1" y1)
+    printf '(%d,%d)-(%d,%d) %d×%d' "$x0" "$y0" "$x1" "$y1" $((x1 - x0 + 1)) $((y1 - y0 + 1))
+}
+
+# expect_readout_agrees [stripread options]: the strip on a fresh screenshot
+# and the readout name the same numbers (the readout takes them a moment
+# after the strip, within the step), the readout is drawn there with dark
+# text on a light label, and it covers neither the region nor the strip's
+# row. Strip coordinates are relative to the --monitor given: pass its
+# origin as STRIP_ORIGIN="X Y" when that monitor is not at the root's origin.
+expect_readout_agrees() {
+    local want shot=$E2E_TMP/readout.xwd
+    _agree() {
+        screenshot "$shot"
+        STRIP_LINE=$("$STRIPREAD" "$@" "$shot" 2>/dev/null | head -n1)
+        [[ "$STRIP_LINE" == *lead=A* && "$STRIP_LINE" == *region=exact* ]] || return 1
+        READOUT_TEXT=$(xdotool getwindowname "$READOUT_WID" 2>/dev/null)
+        [[ "$READOUT_TEXT" == "$(strip_text "$STRIP_LINE")" ]]
+    }
+    wait_until 5 _agree "$@" ||
+        fail "readout says '$READOUT_TEXT', the strip '$(strip_text "$STRIP_LINE")' ($STRIP_LINE)"
+    log "ok: readout and strip agree: $READOUT_TEXT"
+    local rx ry rw rh x0 y0 x1 y1 ox=0 oy=0
+    [[ -n "${STRIP_ORIGIN:-}" ]] && read -r ox oy <<<"$STRIP_ORIGIN"
+    read -r rx ry rw rh <<<"$READOUT_GEOMETRY"
+    x0=$(($(field "$STRIP_LINE" x0) + ox)) y0=$(($(field "$STRIP_LINE" y0) + oy))
+    x1=$(($(field "$STRIP_LINE" x1) + ox)) y1=$(($(field "$STRIP_LINE" y1) + oy))
+    if ((rx <= x1 && x0 < rx + rw && ry <= y1 && y0 < ry + rh)); then
+        fail "readout at $READOUT_GEOMETRY covers the region ($x0,$y0)-($x1,$y1)"
+    fi
+    ((ry <= y0 && y0 < ry + rh)) && fail "readout at $READOUT_GEOMETRY lies across the strip's row $y0"
+    # A light label with text: most of it one light colour, some dark pixels.
+    local bg c n dark=0
+    bg=$(dominant_colour "$shot" "$rx" "$ry" "$rw" "$rh")
+    while read -r c n; do
+        [[ "$n" =~ ^[0-9]+$ && "$c" =~ ^#([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})$ ]] || continue
+        ((16#${BASH_REMATCH[1]} + 16#${BASH_REMATCH[2]} + 16#${BASH_REMATCH[3]} < 300)) && dark=$((dark + n))
+    done < <("$STRIPREAD" --colour-box "$rx" "$ry" "$rw" "$rh" "$shot")
+    [[ "$bg" != '#000000' && $((16#${bg:1:2})) -ge 160 ]] || fail "readout's background is $bg"
+    ((dark >= 40)) || fail "readout shows no text: $dark dark pixels"
+    log "ok: readout outside the region, drawn on $bg with $dark dark pixels"
+    READOUT_SHOT=$shot
+}
+
+# readout_signature SHOT: the colours of the readout's pixels row by row in
+# the screenshot, to tell whether what it shows changed.
+readout_signature() {
+    local rx ry rw rh y
+    read -r rx ry rw rh <<<"$READOUT_GEOMETRY"
+    for ((y = ry; y < ry + rh; y++)); do
+        "$STRIPREAD" --colour-box "$rx" "$y" "$rw" 1 "$1" | tr '\n' ' '
+        echo
+    done | md5sum | cut -d' ' -f1
+}

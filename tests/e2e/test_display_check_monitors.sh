@@ -31,8 +31,8 @@ check_eq "the box on three monitors" \
 close_display_check
 
 log "モニタ間移動: the viewer on the third monitor"
-# 表示 is the first item, モニタ間移動 the second from the bottom of it.
-menu_command "$viewer" 2400 400 Down Right Up Up Return
+# 表示 is the first item, モニタ間移動 the fourth from the bottom of it.
+menu_command "$viewer" 2400 400 Down Right Up Up Up Up Return
 wait_strip_match 10 monitor=2 lead=A region=exact -- "${MONITORS[@]}"
 open_display_check "$viewer" $((2944 + $(field "$STRIP_LINE" x0) + 160)) 400
 check_eq "the box after モニタ間移動" \

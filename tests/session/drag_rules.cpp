@@ -119,4 +119,63 @@ Rect ExpectedDrag(const DragInput& in) {
   return rect(nL, nT, nL + w, nT + h);
 }
 
+namespace {
+
+// The smaller of the shifts within 8 pixels, the first of equal ones.
+struct Pull {
+  int64_t by = 0, gap = 9;
+  void Toward(int64_t distance, int64_t shift) {
+    const int64_t g = distance < 0 ? -distance : distance;
+    if (g < gap) {
+      gap = g;
+      by = shift;
+    }
+  }
+};
+
+}  // namespace
+
+Rect ExpectedSnappedDrag(const DragInput& in) {
+  const int64_t F = 3, F2 = 6;
+  const int64_t aw = in.aspect == 0 ? 4 : 16, ah = in.aspect == 0 ? 3 : 9;
+  const int64_t W = in.start.right - int64_t(in.start.left), H = in.start.bottom - int64_t(in.start.top);
+  const int64_t x = in.press.x, y = in.press.y;
+  int64_t px = in.pointer.x, py = in.pointer.y;
+  const int64_t wL = in.work.left, wT = in.work.top, wR = in.work.right, wB = in.work.bottom;
+  const int64_t cL = in.current.left, cT = in.current.top, cR = in.current.right, cB = in.current.bottom;
+  const int64_t menu[] = {320, 640, 800, 1024, 1280, 1440};
+  const bool between = 20 < x && x < W - 20;
+  if (between && 20 < y && y < H - 20) {
+    const int64_t left = px - x, top = py - y, cw = cR - cL, ch = cB - cT;
+    Pull across, down;
+    for (int64_t d : {wL - left, wR - (left + cw), wL + (wR - wL) / 2 - (left + F + (cw - F2) / 2)}) {
+      across.Toward(d, d);
+    }
+    for (int64_t d : {wT - top, wB - (top + ch), wT + (wB - wT) / 2 - (top + F + (ch - F2) / 2)}) {
+      down.Toward(d, d);
+    }
+    px += across.by;
+    py += down.by;
+  } else {
+    const bool l = x <= 20, r = x >= W - 20, t = y <= 20 && between, b = y >= H - 20 && between;
+    Pull p;
+    if (int(l) + int(r) + int(t) + int(b) == 1 && (l || r)) {
+      const int64_t region = (l ? cR - (px - x) : px + (W - x) - cL) - F2;
+      for (int64_t m : menu) {
+        if (m <= in.largest) p.Toward(m - region, m - region);
+      }
+      px += l ? -p.by : p.by;
+    } else if (int(l) + int(r) + int(t) + int(b) == 1) {
+      const int64_t region = (t ? cB - (py - y) : py + (H - y) - cT) - F2;
+      for (int64_t m : menu) {
+        if (m <= in.largest) p.Toward(m - region * aw / ah, m * ah / aw - region);
+      }
+      py += t ? -p.by : p.by;
+    }
+  }
+  DragInput snapped = in;
+  snapped.pointer = Point{int32_t(px), int32_t(py)};
+  return ExpectedDrag(snapped);
+}
+
 }  // namespace mirlo::session

@@ -24,6 +24,14 @@ struct DragInput {
 
 Rect ExpectedDrag(const DragInput& in);
 
+// The same with Ctrl held: the pointer goes first to the nearest target
+// within 8 pixels. A move: the window's left or right edge on the work
+// area's, the region's middle column (x0 + w / 2) on the work area's; the
+// same across. A band: the region's width, or the width a height implies,
+// on a menu width the monitor allows. A tie goes to an edge; a press in
+// several bands does not snap.
+Rect ExpectedSnappedDrag(const DragInput& in);
+
 // The zone of a press; a press meeting several band conditions (a window at
 // most 40 pixels across) reports the first, left, right, top, bottom.
 Zone ZoneOf(Point press, int32_t width, int32_t height);

@@ -145,12 +145,14 @@ std::string DescribeViewer(Session& s) {
 }
 
 std::string DescribeDeliveries(const StepRecord& r) {
-  const char* kinds[] = {"press", "move", "release", "double-click", "capture lost", "menu", "setting change"};
+  const char* kinds[] = {"press", "move", "release", "double-click", "capture lost", "menu", "setting change",
+                         "Ctrl"};
   std::string out;
   for (const Delivery& d : r.deliveries) {
     out += std::string("  ") + kinds[static_cast<int>(d.kind)] + " at (" + std::to_string(d.client.x) + "," +
            std::to_string(d.client.y) + ") pointer (" + std::to_string(d.pointer.x) + "," +
-           std::to_string(d.pointer.y) + ")" + (d.captureBefore ? " captured" : "") + ": window " +
+           std::to_string(d.pointer.y) + ")" + (d.captureBefore ? " captured" : "") +
+           (d.ctrl ? " Ctrl held" : "") + ": window " +
            Str(d.windowBefore) + " -> " + Str(d.windowAfter) + ", mode " + std::to_string(d.mode) + "\n";
   }
   return out;
@@ -193,6 +195,8 @@ Coverage& Coverage::operator+=(const Coverage& o) {
   emptyRegions += o.emptyRegions;
   crampedSteps += o.crampedSteps;
   dialogs += o.dialogs;
+  snappedSteps += o.snappedSteps;
+  readoutSteps += o.readoutSteps;
   return *this;
 }
 
@@ -204,7 +208,8 @@ std::string Coverage::Describe() const {
          n(dragSteps[3]) + ", bottom " + n(dragSteps[4]) + "; steps by mode: 0 " + n(modeSteps[0]) +
          ", 1 " + n(modeSteps[1]) + ", 2 " + n(modeSteps[2]) + ", 3 " + n(modeSteps[3]) + ", other " +
          n(modeSteps[4]) + "; empty regions " + n(emptyRegions) + ", steps on a cramped work area " +
-         n(crampedSteps);
+         n(crampedSteps) + "; drag steps with Ctrl held " + n(snappedSteps) +
+         ", steps with the readout up " + n(readoutSteps);
 }
 
 std::string InvariantChecker::Check(Session& s, const StepRecord& r) {
@@ -229,6 +234,7 @@ std::string InvariantChecker::Check(Session& s, const StepRecord& r) {
   CheckPicture(s);
   CheckPlacement(s, r);
   CheckMenu(s);
+  CheckReadout(s);
   return failures_;
 }
 
@@ -295,7 +301,7 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
     if (d.windowAfter != d.windowBefore) {
       const Rect work = WorkOf(m, d.monitor);
       const bool fitted = d.windowBefore.Width() <= work.Width() && d.windowBefore.Height() <= work.Height();
-      if (d.kind != Delivery::Kind::Move) {
+      if (d.kind != Delivery::Kind::Move && d.kind != Delivery::Kind::Control) {
         loose_ = false;  // laid out again
       } else if (!fitted) {
         loose_ = true;
@@ -322,17 +328,21 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
           Fail("the cursor keeps its drag shape after the drag ended");
         }
         break;
-      case Delivery::Kind::Move: {
+      case Delivery::Kind::Move:
+      case Delivery::Kind::Control: {
+        // A move, and Ctrl going down or up during a drag, run the drag
+        // from where the pointer is, snapped while Ctrl is held.
         Rect want = d.windowBefore;
         // A full-screen mode, or a maximised window in an odd mode, does
         // not move with the mouse.
         if (armed_ && d.mode <= 0 && !d.maximisedBefore) {
           const Rect b = BoundsOf(m, d.monitor);
-          want = ExpectedDrag(DragInput{dragStart_, dragPress_, d.windowBefore, d.pointer,
-                                        WorkOf(m, d.monitor), d.aspect,
-                                        LargestWidth(b.Width(), b.Height())});
+          const DragInput in{dragStart_, dragPress_, d.windowBefore, d.pointer,
+                             WorkOf(m, d.monitor), d.aspect, LargestWidth(b.Width(), b.Height())};
+          want = d.ctrl ? ExpectedSnappedDrag(in) : ExpectedDrag(in);
           const Zone z = ZoneOf(dragPress_, dragStart_.Width(), dragStart_.Height());
           ++coverage_.dragSteps[static_cast<int>(z)];
+          if (d.ctrl) ++coverage_.snappedSteps;
           if (&d == &r.deliveries.back() && desk.Cursor() != CursorOf(z)) {
             Fail("the cursor does not show the drag's zone");
           }
@@ -340,8 +350,9 @@ void InvariantChecker::CheckDeliveries(Session& s, const StepRecord& r) {
         if (d.windowAfter != want) {
           Fail("drag pressed at (" + std::to_string(dragPress_.x) + "," + std::to_string(dragPress_.y) +
                ") on " + Str(dragStart_) + ", pointer at (" + std::to_string(d.pointer.x) + "," +
-               std::to_string(d.pointer.y) + "), window was " + Str(d.windowBefore) + ": got " +
-               Str(d.windowAfter) + ", the rules give " + Str(want) + (armed_ ? "" : " (no drag armed)"));
+               std::to_string(d.pointer.y) + ")" + (d.ctrl ? " with Ctrl" : "") + ", window was " +
+               Str(d.windowBefore) + ": got " + Str(d.windowAfter) + ", the rules give " + Str(want) +
+               (armed_ ? "" : " (no drag armed)"));
         }
         break;
       }
@@ -611,6 +622,37 @@ void InvariantChecker::CheckPlacement(Session& s, const StepRecord& r) {
 
   const PresetRecord last{win.left, win.top, w, st.Aspect, st.MonitorIndex, 0};
   if (!(st.LastWindowed == last)) Fail("LastWindowed is not the windowed state painted" + where);
+}
+
+// Up only while a drag is under way (the sessions press no moving keys), on
+// a windowed viewer; clear of its region and off the strip's row, on its
+// monitor, naming the numbers the strip carries.
+void InvariantChecker::CheckReadout(Session& s) {
+  SimDesktop& desk = s.Desk();
+  if (!desk.ReadoutShown()) return;
+  ++coverage_.readoutSteps;
+  const ViewerState& st = s.Form().State();
+  if (!armed_) Fail("the readout is up with no drag under way");
+  if (st.DisplayMode != 0 || desk.GetWindowState() == WindowState::Maximized) {
+    Fail("the readout is up in full screen");
+    return;
+  }
+  const Rect win = desk.WindowBounds(), b = BoundsOf(s.Monitors(), st.MonitorIndex);
+  const Region g = ExpectedRegion(0, win, b);
+  const Rect region{win.left + g.cx, win.top + g.cy, win.left + g.cx + g.w, win.top + g.cy + g.h};
+  const Rect r = desk.ReadoutBounds();
+  const std::string where = ": readout " + Str(r) + ", region " + Str(region);
+  if (r.left < region.right && region.left < r.right && r.top < region.bottom && region.top < r.bottom) {
+    Fail("the readout covers the region" + where);
+  }
+  if (r.top <= region.top && region.top < r.bottom) Fail("the readout lies across the strip's row" + where);
+  if (r.left < b.left || r.top < b.top || r.right > b.right || r.bottom > b.bottom) {
+    Fail("the readout leaves the viewer's monitor " + Str(b) + where);
+  }
+  const std::string text = "(" + std::to_string(g.x0) + "," + std::to_string(g.y0) + ")-(" +
+                           std::to_string(g.x0 + g.w - 1) + "," + std::to_string(g.y0 + g.h - 1) +
+                           ") " + std::to_string(g.w) + "×" + std::to_string(g.h);
+  if (desk.ReadoutText() != text) Fail("the readout says " + desk.ReadoutText() + ", the strip " + text);
 }
 
 void InvariantChecker::CheckMenu(Session& s) {

@@ -33,6 +33,7 @@ struct Coverage {
   long long dragSteps[5] = {0, 0, 0, 0, 0};  // move, left, right, top, bottom
   long long modeSteps[5] = {0, 0, 0, 0, 0};  // 0, 1, 2, 3, any other
   long long emptyRegions = 0, crampedSteps = 0, dialogs = 0;
+  long long snappedSteps = 0, readoutSteps = 0;  // drag steps with Ctrl held, steps with the readout up
   Coverage& operator+=(const Coverage& other);
   std::string Describe() const;
 };
@@ -52,6 +53,7 @@ class InvariantChecker {
   void ReadPictures(Session& s, const Region& r, const RegionRecord& want, char lead);
   void CheckPlacement(Session& s, const StepRecord& r);
   void CheckMenu(Session& s);
+  void CheckReadout(Session& s);
   void Fail(const std::string& what);
   void Count(Session& s, const StepRecord& r);
 

@@ -16,7 +16,8 @@ bool AnyUsable(const std::vector<SimMonitor>& desk) {
 
 }  // namespace
 
-Script::Script(uint64_t seed, SessionOptions options) : rng_(seed), options_(options) {
+Script::Script(uint64_t seed, SessionOptions options)
+    : rng_(seed), controlRng_(seed ^ 0x5DEECE66Dull), options_(options) {
   desk_ = RandomDesk(rng_, true, options_.smallDesks);
   first_ = RandomSettings(rng_, desk_);
 }
@@ -30,6 +31,12 @@ RestartPlan Script::NextRestart() {
   if (plan.newSettings) plan.settings = RandomSettings(rng_, desk_);
   plan.readOnly = rng_.Percent(5);
   return plan;
+}
+
+std::optional<bool> Script::NextControl() {
+  if (!options_.snapping || !controlRng_.Percent(4)) return std::nullopt;
+  controlDown_ = !controlDown_;
+  return controlDown_;
 }
 
 const std::string& Session::IniPath() {
@@ -106,6 +113,7 @@ Delivery Session::Begin(Delivery::Kind kind) {
 void Session::Finish(Delivery d, StepRecord& r) {
   d.windowAfter = program_->desk.WindowBounds();
   d.pointer = program_->desk.CursorPos();
+  d.ctrl = program_->desk.HeldModifiers().ctrl;
   d.mode = program_->form.State().DisplayMode;
   r.deliveries.push_back(d);
 }
@@ -251,8 +259,15 @@ StepRecord Session::Step() {
                        (plan.readOnly ? " (read-only file)" : ""));
   } else {
     r.action = script_.NextAction();
-    history_.push_back(Describe(r.action));
-    Perform(r.action, r);
+    std::string done;
+    if (const std::optional<bool> down = script_.NextControl()) {
+      Delivery d = Begin(Delivery::Kind::Control);
+      program_->desk.HoldControl(*down);
+      Finish(d, r);
+      done = *down ? "Ctrl down, then " : "Ctrl up, then ";
+    }
+    history_.push_back(done + Describe(r.action));
+    if (Running()) Perform(r.action, r);
   }
   if (history_.size() > 12) history_.pop_front();
   return r;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ namespace mirlo::session {
 // What a session is drawn from besides its seed.
 struct SessionOptions {
   bool smallDesks = false;  // monitors up to 800 x 601 only: quick steps
+  // Ctrl goes down and up now and then, before an action, on a stream of
+  // its own: the actions stay those the seed gives without it.
+  bool snapping = false;
 };
 
 // What a new start of the program brings.
@@ -40,9 +44,13 @@ class Script {
   const SettingsPlan& FirstSettings() const { return first_; }
   Action NextAction() { return RandomAction(rng_, desk_); }
   RestartPlan NextRestart();
+  // With snapping, now and then: Ctrl goes down (true) or up (false).
+  std::optional<bool> NextControl();
 
  private:
   Rng rng_;
+  Rng controlRng_;
+  bool controlDown_ = false;
   SessionOptions options_;
   std::vector<SimMonitor> desk_;
   SettingsPlan first_;
@@ -50,7 +58,7 @@ class Script {
 
 // One event that reached the viewer, with the window around it.
 struct Delivery {
-  enum class Kind { Press, Move, Release, DoubleClick, CaptureLost, Menu, SettingChange };
+  enum class Kind { Press, Move, Release, DoubleClick, CaptureLost, Menu, SettingChange, Control };
   Kind kind = Kind::Move;
   MouseButton button = MouseButton::Left;
   Point client;                 // Press, DoubleClick: where, on the window before
@@ -63,6 +71,7 @@ struct Delivery {
   int32_t aspect = 0;
   int32_t monitor = 0;
   MenuItem item = MenuItem::None;
+  bool ctrl = false;            // Ctrl held after the event (Control: it went down)
 };
 
 struct StepRecord {

@@ -20,6 +20,23 @@ TEST_P(FixedSeedTest, KeepsEveryInvariant) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FixedSeedTest, ::testing::Values(1, 2, 3, 4, 5, 6));
 
+// The same with Ctrl going down and up now and then: drags that snap, and
+// the readout, checked against the rules on their own.
+class SnappingSeedTest : public ::testing::TestWithParam<uint64_t> {};
+
+TEST_P(SnappingSeedTest, KeepsEveryInvariant) {
+  SessionOptions options;
+  options.smallDesks = GetParam() % 2 == 0;
+  options.snapping = true;
+  const SoakResult r = RunSession(GetParam(), 400, options);
+  EXPECT_TRUE(r.ok) << r.report;
+  EXPECT_EQ(r.steps, 400);
+  EXPECT_GT(r.covered.snappedSteps, 0) << r.covered.Describe();
+  EXPECT_GT(r.covered.readoutSteps, 0) << r.covered.Describe();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SnappingSeedTest, ::testing::Values(11, 12, 13, 14));
+
 // Seed 2, step 22: on a work area lower than the smallest window a drag once
 // left a region of 117 x 66, too narrow for the strip. In a few steps: a work
 // area 400 x 100 at (200, 400), the viewer 326 x 246 flush with its bottom at

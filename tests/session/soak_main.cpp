@@ -43,12 +43,17 @@ int main(int argc, char** argv) {
       --i;
       continue;
     }
+    if (!std::strcmp(argv[i], "--snap")) {
+      options.snapping = true;
+      --i;
+      continue;
+    }
     if (i + 1 >= argc) break;
     if (!std::strcmp(argv[i], "--seed")) seed = std::strtoull(argv[i + 1], nullptr, 10);
     else if (!std::strcmp(argv[i], "--steps")) steps = std::strtoll(argv[i + 1], nullptr, 10);
     else if (!std::strcmp(argv[i], "--seeds")) seeds = std::strtoll(argv[i + 1], nullptr, 10);
     else {
-      std::fprintf(stderr, "usage: soak --seed N --steps N [--seeds K] [--small] [--trace]\n");
+      std::fprintf(stderr, "usage: soak --seed N --steps N [--seeds K] [--small] [--snap] [--trace]\n");
       return 2;
     }
   }

@@ -30,6 +30,8 @@ struct Recorder : WindowEvents {
   void OnSettingChange(unsigned) override {}
   void OnDisplayChange() override {}
   bool OnKeyDown(Key, KeyModifiers) override { return false; }
+  void OnKeyUp(Key, KeyModifiers) override {}
+  void OnFocusLost() override {}
 };
 
 // 800 x 600 at the origin and 1024 x 768 to its right, 100 rows lower; a
