@@ -282,7 +282,11 @@ void BaselineWindow::MoveWithoutStaleStrip(const RECT& to) {
   }
   SetWindowPos(window_, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  if (IsWindowVisible(window_)) WaitForDisplay();
+  // Twice, as the viewer does: the second read-back comes after the move.
+  if (IsWindowVisible(window_)) {
+    WaitForDisplay();
+    WaitForDisplay();
+  }
 }
 
 LONGLONG BaselineWindow::Quit(const Picture& closing, const std::vector<ProfileWrite>& writes) {

@@ -56,17 +56,21 @@ Rect Win32Desktop::WindowBounds() {
 
 void Win32Desktop::SetWindowBounds(const Rect& r) {
   SetWindowPos(window_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  // The paint that follows must not reach the display before the move.
-  if (IsWindowVisible(window_)) WaitForDisplay();
+  // The paint that follows must not reach the display before the move. The
+  // move waits on the window's own connection while the read-back goes on
+  // the drawing's: the server may answer the first read-back before it takes
+  // the move, but it serves the move, ready since then, ahead of a second.
+  if (IsWindowVisible(window_)) {
+    WaitForDisplay();
+    WaitForDisplay();
+  }
 }
 
 void Win32Desktop::WaitForDisplay() {
   // Under Wine drawing reaches the X server on one connection and window
   // moves on another, so either can overtake the other. Reading a pixel of
   // the screen back is a round trip on the drawing's connection: what was
-  // drawn before it is on screen when it returns, and the server, serving
-  // its clients in turn, has taken a move sent before it ahead of drawing
-  // sent after it.
+  // drawn before it is on screen when it returns.
   if (!drawingAndMovesApart_) return;
   HDC screen = GetDC(nullptr);
   GetPixel(screen, 0, 0);
