@@ -116,8 +116,8 @@ void Win32Desktop::Paint() {
 }
 
 void Win32Desktop::ShowDrawing() {
-  // The strip must reach the screen at the end of every paint, also when the
-  // thread blocks right afterwards (the closing strip's pause). Some window
+  // A paint must reach the screen when it ends, also when the thread blocks
+  // right afterwards (a pause the program holds). Some window
   // systems show drawing only once the thread waits; a zero-length wait that
   // handles no message gives them that moment.
   GdiFlush();
