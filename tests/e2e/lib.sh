@@ -646,41 +646,40 @@ check_strip() {
     log "ok: strip $*"
 }
 
-# shots_until_exit TIMEOUT [NAME]: screenshots back to back until the program
-# ends, to catch states that are on screen only briefly. Reading them happens
-# afterwards: the strip reader is slower than xwd. Sets SHOTS_DIR, SHOT_COUNT.
-shots_until_exit() {
-    local secs=$1 name=${2:-main} n=0
-    local deadline=$(( $(now_ms) + secs * 1000 ))
-    SHOTS_DIR=$E2E_TMP/shots.$name
-    rm -rf "$SHOTS_DIR"
-    mkdir -p "$SHOTS_DIR"
-    while exe_running "$name"; do
-        (( $(now_ms) >= deadline )) && fail "$name still running after ${secs}s of screenshots"
-        # A shot fails when the window goes away during it; the loop then
-        # ends anyway.
-        try_screenshot "$SHOTS_DIR/$(printf %04d "$n").xwd" && n=$((n + 1))
-    done
-    SHOT_COUNT=$n
-    log "$SHOT_COUNT screenshots until $name ended"
+# ROOT_STRIPS: the native X client of x11/root_strips.cpp, beside map_watch.
+root_strips_path() {
+    ROOT_STRIPS=${ROOT_STRIPS:-${STRIPREAD%/tools/stripread/stripread}/tests/e2e/x11/root_strips}
+    [[ -x "$ROOT_STRIPS" ]] || fail "root_strips not built (looked for '$ROOT_STRIPS'; needs libx11-dev)"
 }
 
-# find_lead LEAD [stripread options]: sets STRIP_LINE to the strip line with
-# that lead letter from the first of the $SHOTS_DIR shots that shows one.
+# strips_until_exit TIMEOUT [NAME]: grabs the screen back to back until the
+# program ends, to catch states that are on screen only briefly, and keeps
+# the strips read from each grab in $STRIPS_LOG. A grab is one request for
+# the root's pixels: quicker than xwd, and it cannot fail when a window goes
+# away during it. Sets SHOT_COUNT.
+strips_until_exit() {
+    local secs=$1 name=${2:-main} pid
+    root_strips_path
+    STRIPS_LOG=$E2E_TMP/strips.$name.log
+    # The program's exit code file appears when it has ended.
+    "$ROOT_STRIPS" "$E2E_TMP/proc.$name.rc" >"$STRIPS_LOG" 2>"$STRIPS_LOG.err" </dev/null &
+    pid=$!
+    _root_strips_done() { ! kill -0 "$pid" 2>/dev/null; }
+    if ! wait_until "$secs" _root_strips_done; then
+        kill "$pid" 2>/dev/null
+        fail "$name still running after ${secs}s of grabs"
+    fi
+    wait "$pid" || fail "root_strips failed: $(cat "$STRIPS_LOG.err")"
+    SHOT_COUNT=$(sed -n 's/^grabs=//p' "$STRIPS_LOG")
+    log "$SHOT_COUNT grabs until $name ended"
+}
+
+# find_lead LEAD: sets STRIP_LINE to the first strip with that lead letter
+# that strips_until_exit read.
 find_lead() {
-    local lead=$1 shot line; shift
-    STRIP_LINE=''
-    for shot in "$SHOTS_DIR"/*.xwd; do
-        line=$("$STRIPREAD" "$@" "$shot" 2>/dev/null | grep -m1 " lead=$lead ") || continue
-        STRIP_LINE=$line
-        log "lead $lead in $(basename "$shot"): $line"
-        return 0
-    done
-    local seen=''
-    for shot in "$SHOTS_DIR"/*.xwd; do
-        seen+="$(basename "$shot" .xwd): $("$STRIPREAD" "$@" "$shot" 2>&1 | head -n1); "
-    done
-    fail "none of $SHOT_COUNT screenshots shows a strip with lead $lead ($seen)"
+    STRIP_LINE=$(grep -m1 " lead=$1 " "$STRIPS_LOG") ||
+        fail "none of $SHOT_COUNT grabs shows a strip with lead $1 ($(grep '^grab=' "$STRIPS_LOG" | tr '\n' ';'))"
+    log "lead $1 in $STRIP_LINE"
 }
 
 # box_luma SHOT X Y W H: mean brightness (0-255) of the box's pixels.

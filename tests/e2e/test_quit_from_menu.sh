@@ -27,7 +27,7 @@ keys Up
 wait_last_item_lit
 xdotool key Return
 t0=$(now_ms)
-shots_until_exit 10
+strips_until_exit 10
 elapsed=$(( $(now_ms) - t0 ))
 expect_exit 0 1
 find_lead S

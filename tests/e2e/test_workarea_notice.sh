@@ -24,7 +24,7 @@ log "work-area notice"
 # In the background: whether the viewer pauses inside the handler or after
 # it, the screenshots run meanwhile.
 start_exe --as notify "$NOTIFY"
-shots_until_exit 10
+strips_until_exit 10
 expect_exit 0 1
 find_lead S
 check_strip "$STRIP_LINE" "${rect[@]}" checksum=ok region=exact

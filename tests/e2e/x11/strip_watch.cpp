@@ -13,11 +13,8 @@
 // The reader first: Xlib's macros (None, Success...) would clash with its names.
 #include "stripread/stripread.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XShm.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
+#include "root_grab.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -29,27 +26,6 @@ namespace {
 bool Exists(const char* path) {
   struct stat st;
   return stat(path, &st) == 0;
-}
-
-// The grab placed where it lies on its monitor, in a picture that starts at
-// the monitor's corner (black where nothing was grabbed), so the strips'
-// coordinates and the region checks count from the monitor as the device's.
-stripread::Image OnMonitor(XImage* x, int left, int top) {
-  stripread::Image img;
-  img.width = left + x->width;
-  img.height = top + x->height;
-  img.pixels.assign(size_t(img.width) * img.height, stripread::kBlack);
-  const bool direct = x->bits_per_pixel == 32 && x->byte_order == LSBFirst;
-  for (int y = 0; y < x->height; ++y) {
-    uint32_t* out = &img.pixels[size_t(top + y) * img.width + left];
-    if (direct) {
-      const auto* row = reinterpret_cast<const uint32_t*>(x->data + size_t(y) * x->bytes_per_line);
-      for (int xx = 0; xx < x->width; ++xx) out[xx] = row[xx] & 0xFFFFFF;
-    } else {
-      for (int xx = 0; xx < x->width; ++xx) out[xx] = uint32_t(XGetPixel(x, xx, y)) & 0xFFFFFF;
-    }
-  }
-  return img;
 }
 
 }  // namespace
@@ -68,59 +44,32 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "strip_watch: no display\n");
     return 2;
   }
-  const Window root = DefaultRootWindow(d);
-  // Shared memory spares the copy through the socket: several times the grabs.
-  const int screen = DefaultScreen(d);
-  XShmSegmentInfo shm{};
-  XImage* shared = nullptr;
-  if (XShmQueryExtension(d)) {
-    shared = XShmCreateImage(d, DefaultVisual(d, screen), unsigned(DefaultDepth(d, screen)), ZPixmap,
-                             nullptr, &shm, unsigned(w), unsigned(h));
-    if (shared != nullptr) {
-      shm.shmid = shmget(IPC_PRIVATE, size_t(shared->bytes_per_line) * shared->height, IPC_CREAT | 0600);
-      shm.shmaddr = shared->data = static_cast<char*>(shmat(shm.shmid, nullptr, 0));
-      shm.readOnly = False;
-      XShmAttach(d, &shm);
-      shmctl(shm.shmid, IPC_RMID, nullptr);  // gone once both sides detach
-    }
-  }
-  long grabs = 0, withStrip = 0, stale = 0, none = 0;
-  std::string report;
-  while (!Exists(stop)) {
-    XImage* shot = nullptr;
-    if (shared != nullptr) {
-      if (!XShmGetImage(d, root, shared, x, y, AllPlanes)) continue;
-      shot = shared;
-    } else {
-      shot = XGetImage(d, root, x, y, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
-      if (shot == nullptr) continue;
-    }
-    const stripread::Image img = OnMonitor(shot, x - ox, y - oy);
-    if (shot != shared) XDestroyImage(shot);
-    ++grabs;
-    const std::vector<stripread::Strip> strips = stripread::FindStrips(img);
-    if (strips.empty()) ++none;
-    bool bad = false;
-    for (const stripread::Strip& s : strips) {
-      ++withStrip;
-      const int atX = s.atX, atY = s.atY;
-      if (!s.checksumOk || !s.regionExact || atX != s.x0 || atY != s.y0) {
-        bad = true;
-        char line[200];
-        std::snprintf(line, sizeof line, "stale grab=%ld at=%d,%d x0=%d y0=%d x1=%d y1=%d exact=%d\n",
-                      grabs, atX, atY, s.x0, s.y0, s.x1, s.y1, int(s.regionExact));
-        report += line;
+  {  // the grab lets go of the display before it closes
+    RootGrab grab(d, x, y, w, h);
+    long grabs = 0, withStrip = 0, stale = 0, none = 0;
+    std::string report;
+    while (!Exists(stop)) {
+      stripread::Image img;
+      if (!grab.Grab(ox, oy, img)) continue;
+      ++grabs;
+      const std::vector<stripread::Strip> strips = stripread::FindStrips(img);
+      if (strips.empty()) ++none;
+      bool bad = false;
+      for (const stripread::Strip& s : strips) {
+        ++withStrip;
+        const int atX = s.atX, atY = s.atY;
+        if (!s.checksumOk || !s.regionExact || atX != s.x0 || atY != s.y0) {
+          bad = true;
+          char line[200];
+          std::snprintf(line, sizeof line, "stale grab=%ld at=%d,%d x0=%d y0=%d x1=%d y1=%d exact=%d\n",
+                        grabs, atX, atY, s.x0, s.y0, s.x1, s.y1, int(s.regionExact));
+          report += line;
+        }
       }
+      if (bad) ++stale;
     }
-    if (bad) ++stale;
-  }
-  std::printf("grabs=%ld strips=%ld stale=%ld none=%ld\n%s", grabs, withStrip, stale, none,
-              report.c_str());
-  if (shared != nullptr) {
-    XShmDetach(d, &shm);
-    shared->data = nullptr;  // the segment is not Xlib's to free
-    XDestroyImage(shared);
-    shmdt(shm.shmaddr);
+    std::printf("grabs=%ld strips=%ld stale=%ld none=%ld\n%s", grabs, withStrip, stale, none,
+                report.c_str());
   }
   XCloseDisplay(d);
   return 0;
