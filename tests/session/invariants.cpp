@@ -633,12 +633,14 @@ void InvariantChecker::CheckReadout(Session& s) {
   ++coverage_.readoutSteps;
   const ViewerState& st = s.Form().State();
   if (!armed_) Fail("the readout is up with no drag under way");
-  if (st.DisplayMode != 0 || desk.GetWindowState() == WindowState::Maximized) {
+  // A drag is judged by the window state, so a normal window in a negative
+  // stored mode (a damaged file) drags, with the readout, like a windowed one.
+  if (st.DisplayMode > 0 || desk.GetWindowState() == WindowState::Maximized) {
     Fail("the readout is up in full screen");
     return;
   }
   const Rect win = desk.WindowBounds(), b = BoundsOf(s.Monitors(), st.MonitorIndex);
-  const Region g = ExpectedRegion(0, win, b);
+  const Region g = ExpectedRegion(st.DisplayMode, win, b);
   const Rect region{win.left + g.cx, win.top + g.cy, win.left + g.cx + g.w, win.top + g.cy + g.h};
   const Rect r = desk.ReadoutBounds();
   const std::string where = ": readout " + Str(r) + ", region " + Str(region);
