@@ -68,8 +68,8 @@ void TForm1::OnMouseDown(MouseButton button, int x, int y) {
   Handle([&] { FormMouseDown(button, x, y); });
 }
 
-void TForm1::OnMouseMove(int, int) {
-  Handle([this] { FormMouseMove(); });
+void TForm1::OnMouseMove(int, int, KeyModifiers held) {
+  Handle([&] { FormMouseMove(held); });
 }
 
 void TForm1::OnMouseUp(MouseButton, int, int) {

@@ -95,7 +95,7 @@ class TForm1 : public WindowEvents {
 
   // Mouse move and resize.
   void FormMouseDown(MouseButton button, int x, int y);
-  void FormMouseMove();
+  void FormMouseMove(KeyModifiers held);
   void FormMouseUp();
   void FormCaptureLost();
   // Whether the mouse and the keys may move and size the window: not in
@@ -142,7 +142,7 @@ class TForm1 : public WindowEvents {
   // WindowEvents: each runs one handler under the standard error box.
   void OnPaint() override;
   void OnMouseDown(MouseButton button, int x, int y) override;
-  void OnMouseMove(int x, int y) override;
+  void OnMouseMove(int x, int y, KeyModifiers held) override;
   void OnMouseUp(MouseButton button, int x, int y) override;
   void OnDoubleClick() override;
   bool OnKeyDown(Key key, KeyModifiers modifiers) override;

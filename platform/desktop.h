@@ -23,7 +23,8 @@ class WindowEvents {
   virtual ~WindowEvents() = default;
   virtual void OnPaint() = 0;
   virtual void OnMouseDown(MouseButton button, int x, int y) = 0;
-  virtual void OnMouseMove(int x, int y) = 0;
+  // held: the keys the mouse message carries, Shift and Ctrl (never Alt).
+  virtual void OnMouseMove(int x, int y, KeyModifiers held) = 0;
   virtual void OnMouseUp(MouseButton button, int x, int y) = 0;
   virtual void OnDoubleClick() = 0;
   // A key went down (again, while held). True when the viewer took it, so the
@@ -218,9 +219,7 @@ class Desktop {
   // windows the popup menu lay over have painted again. Lets the window
   // system run. False when the screen cannot be read.
   virtual bool ReadScreen(stripcheck::Desk& out) = 0;
-  // ---- Added with the readout and snapping.
-  // The modifier keys held as of the event being handled.
-  virtual KeyModifiers HeldModifiers() = 0;
+  // ---- The readout
   // The readout: a small borderless window of its own that shows one line of
   // text above other windows while a drag or a key step is under way. It
   // never takes the focus or the mouse and has no entry in the task bar. It

@@ -8,7 +8,8 @@ namespace mirlo {
 bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
   // Pressing the snapping key mid-drag snaps at once, where the pointer is.
   if (key == kSnapKey && state_.DragArmed) {
-    FormMouseMove();
+    modifiers.ctrl = true;
+    FormMouseMove(modifiers);
     return true;
   }
   const KeyCommand c = CommandOfKey(key, modifiers);
@@ -37,9 +38,12 @@ bool TForm1::FormKeyDown(Key key, KeyModifiers modifiers) {
   return true;
 }
 
-void TForm1::FormKeyUp(Key key, KeyModifiers) {
+void TForm1::FormKeyUp(Key key, KeyModifiers modifiers) {
   // Letting go of it mid-drag returns to the exact rules at once.
-  if (key == kSnapKey && state_.DragArmed) FormMouseMove();
+  if (key == kSnapKey && state_.DragArmed) {
+    modifiers.ctrl = false;
+    FormMouseMove(modifiers);
+  }
   if (state_.ReadoutByKey && key == state_.ReadoutKey) state_.ReadoutByKey = false;
 }
 

@@ -21,7 +21,7 @@ void TForm1::FormMouseDown(MouseButton, int x, int y) {
   state_.DragArmed = desk_.SetCapture();
 }
 
-void TForm1::FormMouseMove() {
+void TForm1::FormMouseMove(KeyModifiers held) {
   if (!state_.DragArmed || !PlacedByHand()) return;
   const Rect start = state_.DragStartRect;
   const Point press = state_.DragPressPoint;
@@ -35,7 +35,7 @@ void TForm1::FormMouseMove() {
                       state_.Aspect,
                       MaxRegionWidth(),
                       state_.FrameWidth};
-  view_.bounds = SnapHeld(desk_.HeldModifiers()) ? SnappedDragTo(step) : DragTo(step);
+  view_.bounds = SnapHeld(held) ? SnappedDragTo(step) : DragTo(step);
   // A press that the pointer has not left yet is a click, not a drag.
   if (pointer != Point{start.left + press.x, start.top + press.y}) state_.ReadoutByDrag = true;
   Repaint();

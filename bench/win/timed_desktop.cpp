@@ -18,7 +18,7 @@ const char* CallName(Call c) {
       "SetClipboardText",
       "ReadScreen",
 
-      "HeldModifiers", "ReadoutSize", "SetReadoutBounds", "SetReadoutText", "ShowReadout"};
+      "ReadoutSize", "SetReadoutBounds", "SetReadoutText", "ShowReadout"};
   static_assert(sizeof(names) / sizeof(names[0]) == size_t(Call::Count));
   return names[size_t(c)];
 }
@@ -259,10 +259,6 @@ bool TimedDesktop::ReadScreen(stripcheck::Desk& out) {
   return inner_.ReadScreen(out);
 }
 
-KeyModifiers TimedDesktop::HeldModifiers() {
-  Scope s(*this, Call::HeldModifiers);
-  return inner_.HeldModifiers();
-}
 
 Point TimedDesktop::ReadoutSize(const std::string& text, const LabelFont& font) {
   Scope s(*this, Call::ReadoutSize);

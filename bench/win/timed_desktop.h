@@ -26,7 +26,7 @@ enum class Call {
   // Typed placement.
   ControlText, SetControlSelection, ControlSelection, ClipboardText, SetClipboardText,
   ReadScreen,
-  HeldModifiers, ReadoutSize, SetReadoutBounds, SetReadoutText, ShowReadout,
+  ReadoutSize, SetReadoutBounds, SetReadoutText, ShowReadout,
   Count
 };
 const char* CallName(Call c);
@@ -101,7 +101,7 @@ class TimedDesktop : public Desktop {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
-  KeyModifiers HeldModifiers() override;
+  // ---- The readout
   Point ReadoutSize(const std::string& text, const LabelFont& font) override;
   void SetReadoutBounds(const Rect& bounds) override;
   void SetReadoutText(const std::string& text, const LabelFont& font) override;

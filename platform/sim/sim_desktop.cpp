@@ -440,7 +440,7 @@ bool SimDesktop::MoveMouseTo(Point screen) {
   }
   cursorPos_ = best;
   if (events_ == nullptr || !(captured_ || PointerOverViewer())) return false;
-  events_->OnMouseMove(cursorPos_.x - window_.left, cursorPos_.y - window_.top);
+  events_->OnMouseMove(cursorPos_.x - window_.left, cursorPos_.y - window_.top, held_);
   return true;
 }
 
@@ -528,8 +528,6 @@ void SimDesktop::HoldControl(bool down) {
 }
 
 void SimDesktop::LoseFocus() { events_->OnFocusLost(); }
-
-KeyModifiers SimDesktop::HeldModifiers() { return held_; }
 
 Point SimDesktop::ReadoutSize(const std::string& text, const LabelFont& font) {
   ++readoutMeasures_;

@@ -100,8 +100,7 @@ class SimDesktop : public Desktop, public Application {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
-  // Added with the readout and snapping.
-  KeyModifiers HeldModifiers() override;
+  // ---- The readout
   Point ReadoutSize(const std::string& text, const LabelFont& font) override;
   void SetReadoutBounds(const Rect& bounds) override;
   void SetReadoutText(const std::string& text, const LabelFont& font) override;
@@ -197,6 +196,8 @@ class SimDesktop : public Desktop, public Application {
   const std::vector<Point>& PopupMenus() const { return popupMenus_; }
   // Key-downs the viewer left to the window system.
   int KeysPassedOn() const { return keysPassedOn_; }
+  // The modifier keys held now (HoldControl).
+  KeyModifiers HeldModifiers() const { return held_; }
   // Outer frame of the simulated forms: a border on each side and a caption.
   static constexpr int kFormBorder = 3;
   static constexpr int kFormCaption = 20;

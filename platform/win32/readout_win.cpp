@@ -128,15 +128,4 @@ void Win32Desktop::DrawReadout(HDC dc) {
   GdiFlush();
 }
 
-KeyModifiers Win32Desktop::HeldModifiers() {
-  // The key state as of the message being handled, in one call.
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  KeyModifiers m;
-  m.shift = (keys[VK_SHIFT] & 0x80) != 0;
-  m.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
-  m.alt = (keys[VK_MENU] & 0x80) != 0;
-  return m;
-}
-
 }  // namespace mirlo

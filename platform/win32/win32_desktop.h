@@ -56,8 +56,7 @@ class Win32Desktop : public Desktop, public Application {
   void SetClipboardText(const std::string& text) override;
   // ---- The display check
   bool ReadScreen(stripcheck::Desk& out) override;
-  // Added with the readout and snapping.
-  KeyModifiers HeldModifiers() override;
+  // ---- The readout
   Point ReadoutSize(const std::string& text, const LabelFont& font) override;
   void SetReadoutBounds(const Rect& bounds) override;
   void SetReadoutText(const std::string& text, const LabelFont& font) override;

@@ -63,7 +63,12 @@ LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (events) ButtonDown(*desk, *events, MouseButton::Middle, Point{x, y}, false);
       return 0;
     case WM_MOUSEMOVE:
-      if (events) events->OnMouseMove(x, y);
+      if (events) {
+        KeyModifiers held;
+        held.shift = (wp & MK_SHIFT) != 0;
+        held.ctrl = (wp & MK_CONTROL) != 0;
+        events->OnMouseMove(x, y, held);
+      }
       return 0;
     case WM_LBUTTONUP:
       if (events) events->OnMouseUp(MouseButton::Left, x, y);

@@ -17,7 +17,7 @@ struct Recorder : WindowEvents {
   void OnMouseDown(MouseButton, int x, int y) override {
     events.push_back("down " + std::to_string(x) + " " + std::to_string(y));
   }
-  void OnMouseMove(int x, int y) override {
+  void OnMouseMove(int x, int y, KeyModifiers) override {
     events.push_back("move " + std::to_string(x) + " " + std::to_string(y));
   }
   void OnMouseUp(MouseButton, int, int) override { events.push_back("up"); }
